@@ -1,0 +1,114 @@
+#include "core/store/CommandTableUpgrade.h"
+
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <utility>
+#include <vector>
+
+#include "core/db/Database.h"
+#include "core/db/DbError.h"
+#include "core/db/Query.h"
+#include "core/db/Transaction.h"
+
+namespace lanze {
+
+qint64 CommandTableUpgrade::versionNumber(const QString& text) {
+    QString digits = text.trimmed();
+    digits.remove(QLatin1Char('.'));
+    bool ok = false;
+    const qint64 v = digits.toLongLong(&ok);
+    if (ok) {
+        return v;
+    }
+    // A version read back from a numeric column may carry a fraction (".0"): whole part only.
+    const double d = text.trimmed().toDouble(&ok);
+    return ok ? qint64(d) : 0;
+}
+
+CommandTableUpgrade::Result CommandTableUpgrade::run(Database& store, const QString& patchFile) {
+    if (!QFileInfo(patchFile).isFile()) {
+        throw DbError(QStringLiteral("找不到升级数据库：%1").arg(patchFile));
+    }
+    auto patch = Database::open(ConnectionTarget::fromSqliteFile(patchFile));
+
+    // Read the whole command table in stored order. The versions are compared here, after the dots are
+    // removed, so a table that holds "2010.12.01" and one that holds 20101201 behave the same.
+    std::vector<std::pair<qint64, QString>> rows;
+    {
+        Query q(*patch, QStringLiteral("select 版本号, sql语句 from 命令表 order by rowid"));
+        q.exec();
+        while (q.next()) {
+            rows.emplace_back(versionNumber(q.text(QStringLiteral("版本号"))), q.text(QStringLiteral("sql语句")));
+        }
+    }
+
+    Result r;
+    r.commandTableEmpty = rows.empty();
+    {
+        Query q(store, QStringLiteral("select * from 版本号"));
+        r.currentVersion = q.first() ? versionNumber(q.text(QStringLiteral("版本号"))) : 0;
+    }
+    r.targetVersion = r.currentVersion;
+    if (!rows.empty()) {
+        r.targetVersion = rows.front().first;
+        for (const auto& row : rows) {
+            r.targetVersion = std::max(r.targetVersion, row.first);
+        }
+    }
+
+    for (const auto& [version, sql] : rows) {
+        if (version <= r.currentVersion || version > r.targetVersion) {
+            continue;
+        }
+        const QString adapted = store.dialect().adaptLegacyStatement(sql);
+        if (adapted.isEmpty()) {
+            ++r.executed;
+            continue;
+        }
+        // A statement that fails (a column that exists already, say) is skipped and never retried.
+        QSqlQuery q(store.handle());
+        if (q.exec(adapted)) {
+            ++r.executed;
+        } else {
+            ++r.failed;
+        }
+    }
+
+    // With an empty command table there is no target: the recorded version stays as it was rather than
+    // being cleared.
+    Transaction tx(store);
+    Query::run(store, QStringLiteral("delete from 版本号"));
+    Query(store, QStringLiteral("insert into 版本号 (版本号) values (:版本号)"))
+        .bindInteger(QStringLiteral("版本号"), r.targetVersion)
+        .exec();
+    tx.commit();
+    return r;
+}
+
+void SignInFixups::run(Database& store) {
+    const QStringList statements = {
+        QStringLiteral("ALTER TABLE 产品销售开票 ALTER COLUMN 购物日期 datetime"),
+        QStringLiteral("ALTER TABLE 产品销售开票 ALTER COLUMN 电话 text (255)"),
+        QStringLiteral("ALTER TABLE 订单删除日志 ALTER COLUMN 购物日期 datetime"),
+        QStringLiteral("update 种类 set 排序编号=编号 where 排序编号 is null"),
+        QStringLiteral("update 菜单表 set 排序编号=id where 排序编号 is null"),
+        QStringLiteral("update 菜单表 set 当前库存=0,单位成本=0,库存总额=0 where 当前库存 is null"),
+        QStringLiteral("update 订单删除日志 set 删除人=:删除人 where 删除人 is null"),
+        QStringLiteral("ALTER TABLE 客户资料 ALTER COLUMN 联系电话 text (255)"),
+        QStringLiteral("ALTER TABLE 多个地址 ALTER COLUMN 客户编号 integer"),
+    };
+    for (const QString& sql : statements) {
+        const QString adapted = store.dialect().adaptLegacyStatement(sql);
+        if (adapted.isEmpty()) {
+            continue;
+        }
+        Query q(store, adapted);
+        if (adapted.contains(QStringLiteral(":删除人"))) {
+            q.bindText(QStringLiteral("删除人"), QStringLiteral("老记录"));
+        }
+        q.exec();
+    }
+}
+
+}  // namespace lanze
