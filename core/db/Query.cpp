@@ -66,6 +66,14 @@ Query& Query::bindNull(const QString& name) {
 }
 
 Query& Query::exec() {
+    if (statement_.names.isEmpty()) {
+        // Without parameters the text runs as it stands: the server prepares only data statements, and
+        // schema changes and maintenance statements come this way too.
+        if (!query_.exec(statement_.sql)) {
+            throw DbError(query_.lastError().text().trimmed() + QStringLiteral("\n") + originalSql_);
+        }
+        return *this;
+    }
     if (!prepared_) {
         if (!query_.prepare(statement_.sql)) {
             throw DbError(query_.lastError().text().trimmed() + QStringLiteral("\n") + originalSql_);

@@ -4,8 +4,14 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
+#include <ostream>
 
 #include "core/db/Database.h"
+
+namespace lanze {
+// Names the engine in test output instead of its bytes.
+inline void PrintTo(Engine e, std::ostream* os) { *os << (e == Engine::SQLite ? "SQLite" : "PostgreSQL"); }
+}  // namespace lanze
 
 namespace lanze::test {
 
