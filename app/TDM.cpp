@@ -25,9 +25,13 @@ TDM::~TDM() {
     }
 }
 
-TDM* TDM::instance() { return current; }
+TDM* TDM::instance() {
+    return current;
+}
 
-QString TDM::storeFile(const QString& name) const { return QDir(storeDir_).filePath(name); }
+QString TDM::storeFile(const QString& name) const {
+    return QDir(storeDir_).filePath(name);
+}
 
 TDM::StartResult TDM::start() {
     StartResult r;

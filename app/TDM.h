@@ -11,7 +11,7 @@ namespace lanze {
 // The data module: the one connection of the run to the store database, opened at start from the
 // store folder's moshi.ini, with the command-table upgrade run right after.
 class TDM {
-public:
+  public:
     static inline const QString kConnectionFailed =
         QStringLiteral("服务器连接失败，请您打开安装目录下的moshi.ini文件进行共享目录设置！！");
 
@@ -38,7 +38,7 @@ public:
     // The data module of the running program (set by the first TDM made).
     static TDM* instance();
 
-private:
+  private:
     QString storeDir_;
     std::unique_ptr<Database> db_;
 };

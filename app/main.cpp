@@ -18,7 +18,8 @@ int main(int argc, char* argv[]) {
     QCommandLineParser args;
     args.setApplicationDescription(SignInState::kStartTitle);
     args.addHelpOption();
-    const QCommandLineOption home(QStringLiteral("home"), QStringLiteral("店铺数据目录"), QStringLiteral("DIR"));
+    const QCommandLineOption home(QStringLiteral("home"), QStringLiteral("店铺数据目录"),
+                                  QStringLiteral("DIR"));
     args.addOption(home);
     args.process(app);
 

@@ -6,7 +6,7 @@ namespace lanze {
 
 namespace {
 class LogMessages : public Messages {
-public:
+  public:
     void info(const QString& text, const QString&) override { qInfo().noquote() << text; }
     void warning(const QString& text, const QString&) override { qWarning().noquote() << text; }
     bool confirm(const QString& text) override {
@@ -20,13 +20,23 @@ LogMessages logMessages;
 Messages* installed = nullptr;
 }  // namespace
 
-Messages& Messages::current() { return installed ? *installed : logMessages; }
+Messages& Messages::current() {
+    return installed ? *installed : logMessages;
+}
 
-void Messages::install(Messages* messages) { installed = messages; }
+void Messages::install(Messages* messages) {
+    installed = messages;
+}
 
-void MessageRecorder::info(const QString& text, const QString&) { shown_.append({Kind::Info, text}); }
-void MessageRecorder::warning(const QString& text, const QString&) { shown_.append({Kind::Warning, text}); }
-void MessageRecorder::error(const QString& text, const QString&) { shown_.append({Kind::Error, text}); }
+void MessageRecorder::info(const QString& text, const QString&) {
+    shown_.append({Kind::Info, text});
+}
+void MessageRecorder::warning(const QString& text, const QString&) {
+    shown_.append({Kind::Warning, text});
+}
+void MessageRecorder::error(const QString& text, const QString&) {
+    shown_.append({Kind::Error, text});
+}
 
 bool MessageRecorder::confirm(const QString& text) {
     shown_.append({Kind::Confirm, text});

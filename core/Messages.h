@@ -8,7 +8,7 @@ namespace lanze {
 // Every message, warning, confirmation and error box of the program goes through here. The program
 // installs real boxes; tests install a MessageRecorder.
 class Messages {
-public:
+  public:
     enum class Kind { Info, Warning, Confirm, Error };
 
     virtual ~Messages() = default;
@@ -26,7 +26,7 @@ public:
 
 // Keeps every text shown and answers confirmations from a queue (OK when the queue is empty).
 class MessageRecorder : public Messages {
-public:
+  public:
     struct Shown {
         Kind kind;
         QString text;
@@ -46,7 +46,7 @@ public:
     QString last() const { return shown_.isEmpty() ? QString() : shown_.last().text; }
     void clear() { shown_.clear(); }
 
-private:
+  private:
     QList<Shown> shown_;
     QList<bool> answers_;
 };

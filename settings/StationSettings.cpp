@@ -63,7 +63,9 @@ QString StationSettings::defaultOf(const QString& section) {
 
 StationSettings::StationSettings(QString storeDir) : storeDir_(std::move(storeDir)) {}
 
-QString StationSettings::filePath() const { return QDir(storeDir_).filePath(StoreFiles::kStationSettings); }
+QString StationSettings::filePath() const {
+    return QDir(storeDir_).filePath(StoreFiles::kStationSettings);
+}
 
 QString StationSettings::read(const QString& section) const {
     const QString v = IniFile::load(filePath()).value(section, kKey, kFallback);

@@ -9,7 +9,7 @@ namespace lanze {
 // This station's settings in cysz.ini: one section per setting, holding one key "类型". A missing
 // section or key, and the stored text "default", both mean the built-in default.
 class StationSettings {
-public:
+  public:
     static inline const QString kKey = QStringLiteral("类型");
     static inline const QString kFallback = QStringLiteral("default");
 
@@ -34,7 +34,7 @@ public:
 
     QString filePath() const;
 
-private:
+  private:
     QString storeDir_;
 };
 

@@ -16,7 +16,9 @@ QString titleOr(const QString& title) {
     return program.isEmpty() ? SignInState::kStartTitle : program;
 }
 
-QWidget* parentWindow() { return QApplication::activeWindow(); }
+QWidget* parentWindow() {
+    return QApplication::activeWindow();
+}
 }  // namespace
 
 void MessageBoxes::info(const QString& text, const QString& title) {
@@ -28,7 +30,8 @@ void MessageBoxes::warning(const QString& text, const QString& title) {
 }
 
 bool MessageBoxes::confirm(const QString& text) {
-    return QMessageBox::question(parentWindow(), titleOr(QString()), text, QMessageBox::Ok | QMessageBox::Cancel,
+    return QMessageBox::question(parentWindow(), titleOr(QString()), text,
+                                 QMessageBox::Ok | QMessageBox::Cancel,
                                  QMessageBox::Cancel) == QMessageBox::Ok;
 }
 

@@ -6,7 +6,7 @@ namespace lanze {
 
 // The real message boxes of the program.
 class MessageBoxes : public Messages {
-public:
+  public:
     void info(const QString& text, const QString& title = QString()) override;
     void warning(const QString& text, const QString& title = QString()) override;
     bool confirm(const QString& text) override;

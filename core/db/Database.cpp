@@ -25,13 +25,15 @@ Database::Database(const ConnectionTarget& target, QString connectionName)
     : target_(target), dialect_(target.engine), connectionName_(std::move(connectionName)) {}
 
 std::unique_ptr<Database> Database::open(const ConnectionTarget& target, OpenMode mode) {
-    if (target.engine == Engine::SQLite && mode == OpenMode::MustExist && !QFileInfo(target.sqliteFile).isFile()) {
+    if (target.engine == Engine::SQLite && mode == OpenMode::MustExist &&
+        !QFileInfo(target.sqliteFile).isFile()) {
         throw DbError(QStringLiteral("数据库文件不存在：%1").arg(target.describe()));
     }
     std::unique_ptr<Database> db(new Database(target, nextConnectionName()));
     {
         QSqlDatabase h = QSqlDatabase::addDatabase(
-            target.engine == Engine::SQLite ? QStringLiteral("QSQLITE") : QStringLiteral("QPSQL"), db->connectionName_);
+            target.engine == Engine::SQLite ? QStringLiteral("QSQLITE") : QStringLiteral("QPSQL"),
+            db->connectionName_);
         if (!h.isValid()) {
             throw DbError(QStringLiteral("缺少数据库驱动：%1").arg(db->dialect_.name()));
         }
@@ -56,7 +58,8 @@ std::unique_ptr<Database> Database::open(const ConnectionTarget& target, OpenMod
     } else {
         db->execute(QStringLiteral("set client_min_messages to warning"));
         if (!target.schema.isEmpty()) {
-            db->execute(QStringLiteral("set search_path to \"%1\"").arg(QString(target.schema).remove(QLatin1Char('"'))));
+            db->execute(QStringLiteral("set search_path to \"%1\"")
+                            .arg(QString(target.schema).remove(QLatin1Char('"'))));
         }
     }
     return db;
@@ -82,7 +85,9 @@ Database::~Database() {
     QSqlDatabase::removeDatabase(connectionName_);
 }
 
-QSqlDatabase Database::handle() const { return QSqlDatabase::database(connectionName_, false); }
+QSqlDatabase Database::handle() const {
+    return QSqlDatabase::database(connectionName_, false);
+}
 
 void Database::execute(const QString& sql) {
     QSqlQuery q(handle());

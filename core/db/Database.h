@@ -11,14 +11,15 @@ namespace lanze {
 
 // The one connection of a running program to its store database. Closing happens in the destructor.
 class Database {
-public:
+  public:
     enum class OpenMode {
         MustExist,  // a missing SQLite file is an error, never a silent new empty database
         Create      // a new store is being made: the SQLite file may be created
     };
 
     // Throws DbError with the engine's reason when the database cannot be opened.
-    static std::unique_ptr<Database> open(const ConnectionTarget& target, OpenMode mode = OpenMode::MustExist);
+    static std::unique_ptr<Database> open(const ConnectionTarget& target,
+                                          OpenMode mode = OpenMode::MustExist);
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
@@ -36,7 +37,7 @@ public:
     void rollbackTransaction();
     int transactionDepth() const { return transactionDepth_; }
 
-private:
+  private:
     Database(const ConnectionTarget& target, QString connectionName);
     void configureSqlite();
 

@@ -5,8 +5,9 @@
 namespace lanze {
 
 QString Dialect::adaptLegacyStatement(const QString& sql) const {
-    static const QRegularExpression alterColumn(QStringLiteral(R"(^\s*alter\s+table\s+\S+\s+alter\s+column\s)"),
-                                                QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression alterColumn(
+        QStringLiteral(R"(^\s*alter\s+table\s+\S+\s+alter\s+column\s)"),
+        QRegularExpression::CaseInsensitiveOption);
     if (alterColumn.match(sql).hasMatch()) {
         return {};
     }

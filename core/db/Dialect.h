@@ -10,7 +10,7 @@ enum class Engine { SQLite, PostgreSQL };
 // The few places where the embedded engine and the shared server differ. Statement text is otherwise
 // the same on both.
 class Dialect {
-public:
+  public:
     explicit Dialect(Engine engine) : engine_(engine) {}
     Engine engine() const { return engine_; }
     bool isSQLite() const { return engine_ == Engine::SQLite; }
@@ -20,7 +20,9 @@ public:
     // Column types by the logical kinds of the data model.
     QString textType() const { return QStringLiteral("TEXT"); }
     QString integerType() const { return QStringLiteral("INTEGER"); }
-    QString numberType() const { return isSQLite() ? QStringLiteral("REAL") : QStringLiteral("DOUBLE PRECISION"); }
+    QString numberType() const {
+        return isSQLite() ? QStringLiteral("REAL") : QStringLiteral("DOUBLE PRECISION");
+    }
     QString moneyType() const { return QStringLiteral("BIGINT"); }
     QString boolType() const { return isSQLite() ? QStringLiteral("INTEGER") : QStringLiteral("BOOLEAN"); }
     QString dateTimeType() const { return isSQLite() ? QStringLiteral("TEXT") : QStringLiteral("TIMESTAMP"); }
@@ -31,7 +33,9 @@ public:
 
     // "like" matches without regard to letter case on the embedded engine; the server needs "ilike"
     // for the same searches.
-    QString caseInsensitiveLike() const { return isSQLite() ? QStringLiteral("like") : QStringLiteral("ilike"); }
+    QString caseInsensitiveLike() const {
+        return isSQLite() ? QStringLiteral("like") : QStringLiteral("ilike");
+    }
 
     // Statements written for the old file engine that have no meaning here return an empty text and are
     // skipped: "ALTER TABLE t ALTER COLUMN c type" widens a column, and ours are already wide.
@@ -40,7 +44,7 @@ public:
     // Text form of a stored date-time on the embedded engine.
     static QString dateTimeFormat() { return QStringLiteral("yyyy-MM-dd HH:mm:ss"); }
 
-private:
+  private:
     Engine engine_;
 };
 

@@ -3,7 +3,9 @@
 namespace lanze {
 
 namespace {
-bool isNameChar(QChar c) { return c.isLetterOrNumber() || c == QLatin1Char('_'); }
+bool isNameChar(QChar c) {
+    return c.isLetterOrNumber() || c == QLatin1Char('_');
+}
 
 bool isWordAt(const QString& sql, qsizetype i, QLatin1StringView word) {
     if (i > 0 && isNameChar(sql[i - 1])) {
@@ -25,7 +27,8 @@ PositionalStatement NamedParameters::rewrite(const QString& sql, const Dialect& 
     qsizetype i = 0;
     while (i < n) {
         const QChar c = sql[i];
-        if (c == QLatin1Char('\'') || c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('[')) {
+        if (c == QLatin1Char('\'') || c == QLatin1Char('"') || c == QLatin1Char('`') ||
+            c == QLatin1Char('[')) {
             // Copy a quoted string or identifier through its closing quote; a doubled quote stays inside.
             const QChar close = c == QLatin1Char('[') ? QLatin1Char(']') : c;
             qsizetype j = i + 1;
@@ -60,7 +63,8 @@ PositionalStatement NamedParameters::rewrite(const QString& sql, const Dialect& 
             out.names.append(sql.mid(i + 1, j - i - 1));
             out.sql += QLatin1Char('?');
             i = j;
-        } else if ((c == QLatin1Char('l') || c == QLatin1Char('L')) && isWordAt(sql, i, QLatin1String("like"))) {
+        } else if ((c == QLatin1Char('l') || c == QLatin1Char('L')) &&
+                   isWordAt(sql, i, QLatin1String("like"))) {
             out.sql += like;
             i += 4;
         } else {

@@ -16,7 +16,7 @@ struct PositionalStatement {
 };
 
 class NamedParameters {
-public:
+  public:
     // Also turns the keyword "like" into the dialect's case-insensitive form.
     static PositionalStatement rewrite(const QString& sql, const Dialect& dialect);
 };

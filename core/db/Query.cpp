@@ -9,7 +9,10 @@
 namespace lanze {
 
 Query::Query(Database& db, const QString& sql)
-    : db_(db), originalSql_(sql), statement_(NamedParameters::rewrite(sql, db.dialect())), query_(db.handle()) {
+    : db_(db),
+      originalSql_(sql),
+      statement_(NamedParameters::rewrite(sql, db.dialect())),
+      query_(db.handle()) {
     query_.setForwardOnly(true);
     query_.setNumericalPrecisionPolicy(QSql::HighPrecision);
 }
@@ -93,7 +96,9 @@ Query& Query::exec() {
     return *this;
 }
 
-bool Query::next() { return query_.next(); }
+bool Query::next() {
+    return query_.next();
+}
 
 bool Query::first() {
     exec();
@@ -108,9 +113,13 @@ int Query::columnIndex(const QString& column) const {
     return i;
 }
 
-QVariant Query::value(const QString& column) const { return query_.value(columnIndex(column)); }
+QVariant Query::value(const QString& column) const {
+    return query_.value(columnIndex(column));
+}
 
-bool Query::isNull(const QString& column) const { return query_.isNull(columnIndex(column)); }
+bool Query::isNull(const QString& column) const {
+    return query_.isNull(columnIndex(column));
+}
 
 QString Query::text(const QString& column) const {
     const QVariant v = value(column);
@@ -162,7 +171,8 @@ bool Query::yesNo(const QString& column) const {
         return v.toBool();
     }
     const QString s = v.toString().trimmed().toLower();
-    return !(s.isEmpty() || s == QLatin1String("0") || s == QLatin1String("false") || s == QLatin1String("f"));
+    return !(s.isEmpty() || s == QLatin1String("0") || s == QLatin1String("false") ||
+             s == QLatin1String("f"));
 }
 
 Money Query::toMoney(const QVariant& v) {
@@ -196,7 +206,9 @@ Money Query::toMoney(const QVariant& v) {
     }
 }
 
-Money Query::money(const QString& column) const { return toMoney(value(column)); }
+Money Query::money(const QString& column) const {
+    return toMoney(value(column));
+}
 
 QDateTime Query::toDateTime(const QVariant& v) {
     if (v.isNull()) {
@@ -222,8 +234,12 @@ QDateTime Query::toDateTime(const QVariant& v) {
     return dt;
 }
 
-QDateTime Query::dateTime(const QString& column) const { return toDateTime(value(column)); }
+QDateTime Query::dateTime(const QString& column) const {
+    return toDateTime(value(column));
+}
 
-QDate Query::date(const QString& column) const { return dateTime(column).date(); }
+QDate Query::date(const QString& column) const {
+    return dateTime(column).date();
+}
 
 }  // namespace lanze

@@ -22,7 +22,7 @@ namespace lanze {
 // Every failure throws DbError with the engine's text. Column names are matched without regard to
 // letter case (the server folds unquoted names to lower case: Right1 comes back as right1).
 class Query {
-public:
+  public:
     Query(Database& db, const QString& sql);
 
     Query& bindText(const QString& name, const QString& value);
@@ -61,7 +61,7 @@ public:
     static Money toMoney(const QVariant& v);
     static QDateTime toDateTime(const QVariant& v);
 
-private:
+  private:
     int columnIndex(const QString& column) const;
 
     Database& db_;

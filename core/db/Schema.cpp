@@ -13,19 +13,57 @@ using K = ColumnKind;
 
 std::vector<ColumnDef> orderLineColumns() {
     return {
-        {"id", K::AutoNumber},        {"单据编号", K::Text},     {"购物日期", K::DateTime},   {"时间", K::Text},
-        {"开单日期时间", K::DateTime}, {"产品名称", K::Text},     {"数量", K::Number},         {"已发数量", K::Number},
-        {"单价", K::Money},           {"原价", K::Money},        {"应付货款", K::Money},      {"口味", K::Text},
-        {"提成", K::Money},           {"打折", K::Number},       {"折后金额", K::Money},      {"抹零金额", K::Money},
-        {"实付货款", K::Money},       {"实付票数", K::Number},   {"欠款", K::Money},          {"收款方式", K::Text},
-        {"签单人姓名", K::Text},      {"账户支付", K::Money},    {"现金收入", K::Money},      {"代金卷", K::Money},
-        {"信用卡收取", K::Money},     {"账户余额", K::Money},    {"积分", K::Number},         {"历史购物总额", K::Money},
-        {"发货完毕", K::YesNo},       {"交款完毕", K::YesNo},    {"订单状态", K::Text},       {"订单类型", K::Text},
-        {"上下午", K::Text},          {"餐台号", K::Text},       {"配送工", K::Text},         {"发货时间", K::Text},
-        {"收款时间", K::Text},        {"送货时间", K::Text},     {"送餐日期", K::DateTime},   {"送餐时间", K::DateTime},
-        {"发货备注", K::Text},        {"用户反馈", K::Text},     {"客户编号", K::Text},       {"客户姓名", K::Text},
-        {"客户单位", K::Text},        {"客户类型", K::Text},     {"区域", K::Text},           {"地址", K::Text},
-        {"电话", K::Text},            {"QQ", K::Text},           {"录音文件", K::Text},
+        {"id", K::AutoNumber},
+        {"单据编号", K::Text},
+        {"购物日期", K::DateTime},
+        {"时间", K::Text},
+        {"开单日期时间", K::DateTime},
+        {"产品名称", K::Text},
+        {"数量", K::Number},
+        {"已发数量", K::Number},
+        {"单价", K::Money},
+        {"原价", K::Money},
+        {"应付货款", K::Money},
+        {"口味", K::Text},
+        {"提成", K::Money},
+        {"打折", K::Number},
+        {"折后金额", K::Money},
+        {"抹零金额", K::Money},
+        {"实付货款", K::Money},
+        {"实付票数", K::Number},
+        {"欠款", K::Money},
+        {"收款方式", K::Text},
+        {"签单人姓名", K::Text},
+        {"账户支付", K::Money},
+        {"现金收入", K::Money},
+        {"代金卷", K::Money},
+        {"信用卡收取", K::Money},
+        {"账户余额", K::Money},
+        {"积分", K::Number},
+        {"历史购物总额", K::Money},
+        {"发货完毕", K::YesNo},
+        {"交款完毕", K::YesNo},
+        {"订单状态", K::Text},
+        {"订单类型", K::Text},
+        {"上下午", K::Text},
+        {"餐台号", K::Text},
+        {"配送工", K::Text},
+        {"发货时间", K::Text},
+        {"收款时间", K::Text},
+        {"送货时间", K::Text},
+        {"送餐日期", K::DateTime},
+        {"送餐时间", K::DateTime},
+        {"发货备注", K::Text},
+        {"用户反馈", K::Text},
+        {"客户编号", K::Text},
+        {"客户姓名", K::Text},
+        {"客户单位", K::Text},
+        {"客户类型", K::Text},
+        {"区域", K::Text},
+        {"地址", K::Text},
+        {"电话", K::Text},
+        {"QQ", K::Text},
+        {"录音文件", K::Text},
     };
 }
 
@@ -44,38 +82,80 @@ std::vector<TableDef> buildTables() {
     t.push_back({"产品销售开票", orderLineColumns()});
     t.push_back({"订单删除日志", deletedOrderLineColumns()});
     t.push_back({"销售临时表",
-                 {{"ID", K::AutoNumber}, {"时间", K::Text}, {"产品名称", K::Text}, {"产品编号", K::Text},
-                  {"数量", K::Integer}, {"单价", K::Money}, {"原价", K::Money}, {"应付货款", K::Money},
-                  {"口味", K::Text}, {"提成", K::Number}, {"新老", K::Text}}});
-    t.push_back({"订单修改临时表",
-                 {{"单据编号", K::Text}, {"产品名称", K::Text}, {"数量", K::Integer}, {"单价", K::Money},
-                  {"原价", K::Money}, {"应付货款", K::Money}, {"提成", K::Money}, {"口味", K::Text},
+                 {{"ID", K::AutoNumber},
+                  {"时间", K::Text},
+                  {"产品名称", K::Text},
+                  {"产品编号", K::Text},
+                  {"数量", K::Integer},
+                  {"单价", K::Money},
+                  {"原价", K::Money},
+                  {"应付货款", K::Money},
+                  {"口味", K::Text},
+                  {"提成", K::Number},
                   {"新老", K::Text}}});
-    t.push_back({"客户资料",
-                 {{"id", K::AutoNumber}, {"客户姓名", K::Text}, {"联系电话", K::Text}, {"联系地址", K::Text},
-                  {"客户单位", K::Text}, {"客户类型", K::Text}, {"客户地区", K::Text}, {"客户备注", K::Text},
-                  {"手工编码", K::Text}, {"购物次数", K::Number}, {"购物金额", K::Money}, {"帐户余额", K::Money},
-                  {"积分", K::Number}, {"黑名单", K::Text}, {"信用等级", K::Text}, {"QQ", K::Text},
-                  {"身份证号", K::Text}, {"生日", K::DateTime}, {"生日月", K::Integer}, {"生日日", K::Integer}}});
+    t.push_back({"订单修改临时表",
+                 {{"单据编号", K::Text},
+                  {"产品名称", K::Text},
+                  {"数量", K::Integer},
+                  {"单价", K::Money},
+                  {"原价", K::Money},
+                  {"应付货款", K::Money},
+                  {"提成", K::Money},
+                  {"口味", K::Text},
+                  {"新老", K::Text}}});
+    t.push_back(
+        {"客户资料",
+         {{"id", K::AutoNumber}, {"客户姓名", K::Text},   {"联系电话", K::Text},  {"联系地址", K::Text},
+          {"客户单位", K::Text}, {"客户类型", K::Text},   {"客户地区", K::Text},  {"客户备注", K::Text},
+          {"手工编码", K::Text}, {"购物次数", K::Number}, {"购物金额", K::Money}, {"帐户余额", K::Money},
+          {"积分", K::Number},   {"黑名单", K::Text},     {"信用等级", K::Text},  {"QQ", K::Text},
+          {"身份证号", K::Text}, {"生日", K::DateTime},   {"生日月", K::Integer}, {"生日日", K::Integer}}});
     t.push_back({"多个地址", {{"客户编号", K::Integer}, {"客户地址", K::Text}}});
     t.push_back({"客户类型", {{"客户类型", K::Text}, {"折扣率", K::Number}}});
     t.push_back({"区域", {{"区域", K::Text}}});
     t.push_back({"回访记录",
-                 {{"客户编号", K::Text}, {"客户姓名", K::Text}, {"回访人员", K::Text}, {"成功失败", K::Text},
-                  {"客户满意度", K::Text}, {"失败原因", K::Text}, {"回访备注", K::Text}, {"回访日期", K::DateTime},
+                 {{"客户编号", K::Text},
+                  {"客户姓名", K::Text},
+                  {"回访人员", K::Text},
+                  {"成功失败", K::Text},
+                  {"客户满意度", K::Text},
+                  {"失败原因", K::Text},
+                  {"回访备注", K::Text},
+                  {"回访日期", K::DateTime},
                   {"回访时间", K::Text}}});
     t.push_back({"充值记录",
-                 {{"客户编号", K::Text}, {"客户姓名", K::Text}, {"客户类型", K::Text}, {"客户地区", K::Text},
-                  {"联系电话", K::Text}, {"会员卡号", K::Text}, {"充值前余额", K::Money}, {"充值金额", K::Money},
-                  {"充值后余额", K::Money}, {"充值时间", K::DateTime}}});
+                 {{"客户编号", K::Text},
+                  {"客户姓名", K::Text},
+                  {"客户类型", K::Text},
+                  {"客户地区", K::Text},
+                  {"联系电话", K::Text},
+                  {"会员卡号", K::Text},
+                  {"充值前余额", K::Money},
+                  {"充值金额", K::Money},
+                  {"充值后余额", K::Money},
+                  {"充值时间", K::DateTime}}});
     t.push_back({"积分兑换商品", {{"商品名称", K::Text}, {"兑换积分", K::Number}}});
     t.push_back({"积分兑换记录",
-                 {{"客户编号", K::Text}, {"客户姓名", K::Text}, {"兑换礼品", K::Text}, {"备注", K::Text},
-                  {"兑换积分", K::Number}, {"兑换日期", K::DateTime}}});
+                 {{"客户编号", K::Text},
+                  {"客户姓名", K::Text},
+                  {"兑换礼品", K::Text},
+                  {"备注", K::Text},
+                  {"兑换积分", K::Number},
+                  {"兑换日期", K::DateTime}}});
     t.push_back({"菜单表",
-                 {{"id", K::AutoNumber}, {"食物总类", K::Text}, {"编号", K::Text}, {"名称", K::Text}, {"单价", K::Money},
-                  {"备注", K::Memo}, {"拼音", K::Text}, {"当前库存", K::Money}, {"单位成本", K::Money},
-                  {"库存总额", K::Money}, {"排序编号", K::Integer}, {"业务员提成", K::Money}, {"风味", K::Text}}});
+                 {{"id", K::AutoNumber},
+                  {"食物总类", K::Text},
+                  {"编号", K::Text},
+                  {"名称", K::Text},
+                  {"单价", K::Money},
+                  {"备注", K::Memo},
+                  {"拼音", K::Text},
+                  {"当前库存", K::Money},
+                  {"单位成本", K::Money},
+                  {"库存总额", K::Money},
+                  {"排序编号", K::Integer},
+                  {"业务员提成", K::Money},
+                  {"风味", K::Text}}});
     t.push_back({"种类", {{"编号", K::AutoNumber}, {"种类", K::Text}, {"排序编号", K::Integer}}});
     t.push_back({"菜品配料表",
                  {{"菜品名称", K::Text}, {"配料名称", K::Text}, {"使用量", K::Number}, {"单位", K::Text}}});
@@ -86,40 +166,97 @@ std::vector<TableDef> buildTables() {
     t.push_back({"员工列表",
                  {{"姓名", K::Text}, {"电话", K::Text}, {"所用车辆", K::Text}, {"送餐次数提成", K::Money}}});
     t.push_back({"登陆",
-                 {{"id", K::AutoNumber}, {"用户", K::Text}, {"密码", K::Text}, {"权限", K::Text}, {"Right1", K::Text},
-                  {"Right2", K::Text}, {"Right3", K::Text}, {"Right4", K::Text}, {"Right5", K::Text},
-                  {"Right6", K::Text}, {"Right7", K::Text}, {"Right8", K::Text}, {"Right9", K::Text}}});
+                 {{"id", K::AutoNumber},
+                  {"用户", K::Text},
+                  {"密码", K::Text},
+                  {"权限", K::Text},
+                  {"Right1", K::Text},
+                  {"Right2", K::Text},
+                  {"Right3", K::Text},
+                  {"Right4", K::Text},
+                  {"Right5", K::Text},
+                  {"Right6", K::Text},
+                  {"Right7", K::Text},
+                  {"Right8", K::Text},
+                  {"Right9", K::Text}}});
     t.push_back({"来电历史记录表",
-                 {{"编号", K::AutoNumber}, {"电话号码", K::Text}, {"来电时间", K::DateTime}, {"方向", K::Text},
-                  {"客户名称", K::Text}, {"客户编号", K::Text}, {"联系地址", K::Text}, {"处理结果", K::Text},
-                  {"订单编号", K::Text}, {"录音文件", K::Text}, {"线路", K::Integer}}});
+                 {{"编号", K::AutoNumber},
+                  {"电话号码", K::Text},
+                  {"来电时间", K::DateTime},
+                  {"方向", K::Text},
+                  {"客户名称", K::Text},
+                  {"客户编号", K::Text},
+                  {"联系地址", K::Text},
+                  {"处理结果", K::Text},
+                  {"订单编号", K::Text},
+                  {"录音文件", K::Text},
+                  {"线路", K::Integer}}});
     t.push_back({"采购进货主表",
-                 {{"货单编号", K::Text}, {"货单辅助编号", K::Integer}, {"单据类型", K::Text}, {"填表日期", K::DateTime},
-                  {"经手员工", K::Text}, {"供货商", K::Text}, {"采购备注", K::Text}, {"应付货款", K::Money},
-                  {"实付货款", K::Money}, {"应收帐款", K::Money}, {"实收帐款", K::Money}}});
+                 {{"货单编号", K::Text},
+                  {"货单辅助编号", K::Integer},
+                  {"单据类型", K::Text},
+                  {"填表日期", K::DateTime},
+                  {"经手员工", K::Text},
+                  {"供货商", K::Text},
+                  {"采购备注", K::Text},
+                  {"应付货款", K::Money},
+                  {"实付货款", K::Money},
+                  {"应收帐款", K::Money},
+                  {"实收帐款", K::Money}}});
     for (const char* name : {"采购进货明细表", "采购退货明细表"}) {
         t.push_back({name,
-                     {{"货单编号", K::Text}, {"项目名称", K::Text}, {"单位成本", K::Money}, {"数量", K::Number},
-                      {"金额", K::Money}, {"填表日期", K::DateTime}}});
+                     {{"货单编号", K::Text},
+                      {"项目名称", K::Text},
+                      {"单位成本", K::Money},
+                      {"数量", K::Number},
+                      {"金额", K::Money},
+                      {"填表日期", K::DateTime}}});
     }
     for (const char* name : {"采购进货临时表", "采购退货临时表"}) {
         t.push_back({name,
-                     {{"编号", K::AutoNumber}, {"货单编号", K::Text}, {"项目编码", K::Text}, {"项目名称", K::Text},
-                      {"单位成本", K::Money}, {"数量", K::Number}, {"金额", K::Money}}});
+                     {{"编号", K::AutoNumber},
+                      {"货单编号", K::Text},
+                      {"项目编码", K::Text},
+                      {"项目名称", K::Text},
+                      {"单位成本", K::Money},
+                      {"数量", K::Number},
+                      {"金额", K::Money}}});
     }
     t.push_back({"采购商品管理",
-                 {{"名称", K::Text}, {"类别", K::Text}, {"单位", K::Text}, {"当前库存", K::Number},
-                  {"单位成本", K::Money}, {"库存总额", K::Money}}});
+                 {{"名称", K::Text},
+                  {"类别", K::Text},
+                  {"单位", K::Text},
+                  {"当前库存", K::Number},
+                  {"单位成本", K::Money},
+                  {"库存总额", K::Money}}});
     t.push_back({"采购商品类别", {{"类别", K::Text}}});
     t.push_back({"fasongneirong",
-                 {{"zdid", K::AutoNumber}, {"xingming", K::Text}, {"shouji", K::Text}, {"neirong", K::Memo},
-                  {"fssj", K::Text}, {"fasongwanbi", K::YesNo}, {"zt", K::Text}}});
+                 {{"zdid", K::AutoNumber},
+                  {"xingming", K::Text},
+                  {"shouji", K::Text},
+                  {"neirong", K::Memo},
+                  {"fssj", K::Text},
+                  {"fasongwanbi", K::YesNo},
+                  {"zt", K::Text}}});
     t.push_back({"短信帐户", {{"用户名", K::Text}, {"密码", K::Text}}});
     t.push_back({"店名",
-                 {{"店名", K::Text}, {"电话", K::Text}, {"网址", K::Text}, {"服务用语", K::Text}, {"打印幅面", K::Text},
-                  {"打印样式", K::Text}, {"标题左边距", K::Integer}, {"左边距", K::Integer}, {"右边距", K::Integer},
-                  {"上边距", K::Integer}, {"下边距", K::Integer}, {"打印图片", K::YesNo}, {"积分规则", K::Money},
-                  {"单价修改", K::Text}, {"退菜规则", K::Text}, {"提成设置", K::Text}, {"次提成金额", K::Money}}});
+                 {{"店名", K::Text},
+                  {"电话", K::Text},
+                  {"网址", K::Text},
+                  {"服务用语", K::Text},
+                  {"打印幅面", K::Text},
+                  {"打印样式", K::Text},
+                  {"标题左边距", K::Integer},
+                  {"左边距", K::Integer},
+                  {"右边距", K::Integer},
+                  {"上边距", K::Integer},
+                  {"下边距", K::Integer},
+                  {"打印图片", K::YesNo},
+                  {"积分规则", K::Money},
+                  {"单价修改", K::Text},
+                  {"退菜规则", K::Text},
+                  {"提成设置", K::Text},
+                  {"次提成金额", K::Money}}});
     t.push_back({"餐台号", {{"餐台号", K::Text}}});
     t.push_back({"串口编号", {{"编号", K::Integer}}});
     t.push_back({"来电路数", {{"路数", K::Text}}});
@@ -220,7 +357,8 @@ QStringList Schema::createStatements(const Dialect& dialect, bool withIndexes) {
             QString def = c.name + QLatin1Char(' ') + sqlType(c.kind, dialect);
             // A flag that nobody has set yet reads as "no", not as unknown.
             if (c.kind == K::YesNo) {
-                def += QStringLiteral(" DEFAULT ") + (dialect.isSQLite() ? QStringLiteral("0") : QStringLiteral("false"));
+                def += QStringLiteral(" DEFAULT ") +
+                       (dialect.isSQLite() ? QStringLiteral("0") : QStringLiteral("false"));
             }
             cols << def;
         }
@@ -228,7 +366,8 @@ QStringList Schema::createStatements(const Dialect& dialect, bool withIndexes) {
     }
     if (withIndexes) {
         for (const auto& i : indexes()) {
-            out << QStringLiteral("CREATE INDEX %1 ON %2 (%3)").arg(i.name, i.table, i.columns.join(QStringLiteral(", ")));
+            out << QStringLiteral("CREATE INDEX %1 ON %2 (%3)")
+                       .arg(i.name, i.table, i.columns.join(QStringLiteral(", ")));
         }
     }
     return out;

@@ -32,7 +32,7 @@ struct IndexDef {
 // The store database as the program expects it: every table and column with its kind, and the indexes
 // that keep the hot lookups fast. One definition serves creation and checking on both engines.
 class Schema {
-public:
+  public:
     static const std::vector<TableDef>& tables();
     static const std::vector<IndexDef>& indexes();
     static const TableDef* table(const QString& name);

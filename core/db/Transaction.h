@@ -7,7 +7,7 @@ namespace lanze {
 // Rolls back unless commit() was reached: an exception anywhere in a multi-step change leaves the
 // database as it was. A guard opened inside another joins it; the outermost one commits.
 class Transaction {
-public:
+  public:
     explicit Transaction(Database& db) : db_(db) { db_.beginTransaction(); }
     ~Transaction() {
         if (!done_) {
@@ -22,7 +22,7 @@ public:
         db_.commitTransaction();
     }
 
-private:
+  private:
     Database& db_;
     bool done_ = false;
 };

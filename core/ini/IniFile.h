@@ -10,7 +10,7 @@ namespace lanze {
 // Reads UTF-8, or GBK when the file is not valid UTF-8 (files written by older stations); writes UTF-8.
 // A line that is neither a section, a key=value pair, a comment nor blank is skipped.
 class IniFile {
-public:
+  public:
     static IniFile load(const QString& path);
     static IniFile parse(const QByteArray& bytes);
 
@@ -26,7 +26,7 @@ public:
 
     int skippedLines() const { return skippedLines_; }
 
-private:
+  private:
     struct Entry {
         QString key;
         QString value;

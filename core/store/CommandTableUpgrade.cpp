@@ -39,7 +39,8 @@ CommandTableUpgrade::Result CommandTableUpgrade::run(Database& store, const QStr
         Query q(*patch, QStringLiteral("select 版本号, sql语句 from 命令表 order by rowid"));
         q.exec();
         while (q.next()) {
-            rows.emplace_back(versionNumber(q.text(QStringLiteral("版本号"))), q.text(QStringLiteral("sql语句")));
+            rows.emplace_back(versionNumber(q.text(QStringLiteral("版本号"))),
+                              q.text(QStringLiteral("sql语句")));
         }
     }
 

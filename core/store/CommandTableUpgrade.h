@@ -10,7 +10,7 @@ class Database;
 // version lies above the store's recorded version and up to the table's highest version is run once,
 // in stored order; a failing statement is skipped for good; the recorded version is raised at the end.
 class CommandTableUpgrade {
-public:
+  public:
     struct Result {
         qint64 currentVersion = 0;
         qint64 targetVersion = 0;
@@ -30,7 +30,7 @@ public:
 // The fixed statements run after every successful sign-in: they widen columns of old stores (nothing to
 // do here, ours are wide already) and fill columns that older stores left empty. Errors reach the caller.
 class SignInFixups {
-public:
+  public:
     static void run(Database& store);
 };
 

@@ -25,10 +25,11 @@ void seedRows(Database& db, const QString& adminPassword) {
         .exec();
     Query::run(db, QStringLiteral("insert into 版本号 (版本号) values (0)"));
 
-    Query(db, QStringLiteral("insert into 店名 (店名,电话,网址,服务用语,打印幅面,打印样式,标题左边距,左边距,右边距,"
-                             "上边距,下边距,打印图片,积分规则,单价修改,退菜规则,提成设置,次提成金额) values "
-                             "(:店名,'','',:服务用语,'76mm','普通样式',0,0,0,0,0,false,:积分规则,'可以','任意','次数',"
-                             ":次提成金额)"))
+    Query(db, QStringLiteral(
+                  "insert into 店名 (店名,电话,网址,服务用语,打印幅面,打印样式,标题左边距,左边距,右边距,"
+                  "上边距,下边距,打印图片,积分规则,单价修改,退菜规则,提成设置,次提成金额) values "
+                  "(:店名,'','',:服务用语,'76mm','普通样式',0,0,0,0,0,false,:积分规则,'可以','任意','次数',"
+                  ":次提成金额)"))
         .bindText(QStringLiteral("店名"), QStringLiteral("岚泽家政"))
         .bindText(QStringLiteral("服务用语"), QStringLiteral("谢谢惠顾，欢迎再次光临！"))
         .bindMoney(QStringLiteral("积分规则"), Money::fromYuan(1))
@@ -36,18 +37,24 @@ void seedRows(Database& db, const QString& adminPassword) {
         .exec();
 
     // Time bands of the statistics: one band per hour of the day.
-    for (const QString& table : {QStringLiteral("点餐时间统计临时表"), QStringLiteral("送餐时间统计临时表")}) {
-        Query band(db, QStringLiteral("insert into %1 (时间段1,时间段2,数量) values (:时间段1,:时间段2,0)").arg(table));
+    for (const QString& table :
+         {QStringLiteral("点餐时间统计临时表"), QStringLiteral("送餐时间统计临时表")}) {
+        Query band(
+            db,
+            QStringLiteral("insert into %1 (时间段1,时间段2,数量) values (:时间段1,:时间段2,0)").arg(table));
         for (int h = 0; h < 24; ++h) {
-            band.bindText(QStringLiteral("时间段1"), QStringLiteral("%1:00:00").arg(h, 2, 10, QLatin1Char('0')))
-                .bindText(QStringLiteral("时间段2"), QStringLiteral("%1:59:59").arg(h, 2, 10, QLatin1Char('0')))
+            band.bindText(QStringLiteral("时间段1"),
+                          QStringLiteral("%1:00:00").arg(h, 2, 10, QLatin1Char('0')))
+                .bindText(QStringLiteral("时间段2"),
+                          QStringLiteral("%1:59:59").arg(h, 2, 10, QLatin1Char('0')))
                 .exec();
         }
     }
 
     const QString allGranted(31, QLatin1Char('1'));
-    Query admin(db, QStringLiteral("insert into 登陆 (用户,密码,权限,right1,right2,right3,right4,right5,right6,right7,"
-                                   "right8,right9) values (:用户,:密码,:权限,:r,:r,:r,:r,:r,:r,:r,:r,:r)"));
+    Query admin(db, QStringLiteral(
+                        "insert into 登陆 (用户,密码,权限,right1,right2,right3,right4,right5,right6,right7,"
+                        "right8,right9) values (:用户,:密码,:权限,:r,:r,:r,:r,:r,:r,:r,:r,:r)"));
     admin.bindText(QStringLiteral("用户"), StoreCreator::kAdminUser)
         .bindText(QStringLiteral("密码"), passwordDigest(adminPassword))
         .bindText(QStringLiteral("权限"), QStringLiteral("管理员"))
@@ -81,8 +88,8 @@ void StoreCreator::createPatchDatabase(const QString& path) {
 
 bool StoreCreator::isUnusedFolder(const QString& dir) {
     const QDir d(dir);
-    return !d.exists() ||
-           (!QFileInfo::exists(d.filePath(StoreFiles::kWorkMode)) && !QFileInfo::exists(d.filePath(StoreFiles::kDatabase)));
+    return !d.exists() || (!QFileInfo::exists(d.filePath(StoreFiles::kWorkMode)) &&
+                           !QFileInfo::exists(d.filePath(StoreFiles::kDatabase)));
 }
 
 void StoreCreator::createFolder(const QString& dir, const QString& adminPassword) {

@@ -10,7 +10,7 @@ struct ConnectionTarget;
 // Makes new stores: the database with every table, the rows the program needs, the first operator, and
 // in a store folder also moshi.ini and the empty upgrade command table.
 class StoreCreator {
-public:
+  public:
     static inline const QString kAdminUser = QStringLiteral("admin");
     static inline const QString kInitialPassword = QStringLiteral("123456");
     static inline const QString kInitialisationPassword = QStringLiteral("450618");

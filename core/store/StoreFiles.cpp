@@ -6,7 +6,8 @@
 namespace lanze {
 
 QString StoreFiles::defaultHome() {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath(QStringLiteral("lanze"));
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+        .filePath(QStringLiteral("lanze"));
 }
 
 QString StoreFiles::resolveHome(const QString& fromCommandLine) {

@@ -24,6 +24,8 @@ QString Gbk::decodeUtf8OrGbk(const QByteArray& bytes) {
     return decode(bytes);
 }
 
-int Gbk::byteWidth(const QString& text) { return int(encode(text).size()); }
+int Gbk::byteWidth(const QString& text) {
+    return int(encode(text).size());
+}
 
 }  // namespace lanze

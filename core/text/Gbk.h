@@ -8,7 +8,7 @@ namespace lanze {
 // The shop's legacy code page (GBK, code page 936): what receipt printers take, what byte widths of
 // receipt lines are counted in, and what older files are written in.
 class Gbk {
-public:
+  public:
     static QByteArray encode(const QString& text);
     static QString decode(const QByteArray& bytes);
     // UTF-8 when the bytes are valid UTF-8, GBK otherwise.

@@ -77,7 +77,9 @@ std::optional<Money> Money::parse(const QString& text) {
     return Money(negative ? -units : units);
 }
 
-Money Money::fromDouble(double yuan) { return Money(std::llround(yuan * kScale)); }
+Money Money::fromDouble(double yuan) {
+    return Money(std::llround(yuan * kScale));
+}
 
 Money Money::rounded(int decimals) const {
     if (decimals >= 4) {

@@ -10,7 +10,7 @@ namespace lanze {
 // An exact currency amount: a count of ten-thousandths of a yuan, as the shop's books have always
 // been kept. Never passes through binary floating point on its way to or from the database.
 class Money {
-public:
+  public:
     static constexpr std::int64_t kScale = 10000;
 
     constexpr Money() = default;
@@ -51,7 +51,7 @@ public:
 
     constexpr auto operator<=>(const Money&) const = default;
 
-private:
+  private:
     constexpr explicit Money(std::int64_t units) : units_(units) {}
     std::int64_t units_ = 0;
 };

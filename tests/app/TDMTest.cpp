@@ -1,8 +1,8 @@
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "app/TDM.h"
 #include "core/db/Query.h"
@@ -65,8 +65,9 @@ TEST(TDMStart, WorkstationModeOpensTheServerFolderAndFailsWithoutOne) {
         bool connects;
     } cases[] = {
         {QStringLiteral("工作站"), server.path(), true},
-        {QStringLiteral("工作站"), server.path() + QStringLiteral("/"), true},  // trailing separator as written
-        {QStringLiteral("工作站"), QString(), false},                          // "default" names no folder
+        {QStringLiteral("工作站"), server.path() + QStringLiteral("/"),
+         true},                                           // trailing separator as written
+        {QStringLiteral("工作站"), QString(), false},     // "default" names no folder
         {QStringLiteral("工做站"), server.path(), true},  // any text but 服务器 is workstation mode
         {QStringLiteral("工作站"), QStringLiteral("/nonexistent/share"), false},
     };

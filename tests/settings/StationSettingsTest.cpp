@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "core/ini/IniFile.h"
 #include "core/text/Gbk.h"
@@ -32,8 +32,9 @@ TEST(StationSettings, DefaultTextAndMissingSectionsGiveTheBuiltInDefault) {
 TEST(StationSettings, HandWrittenGbkFileWithABrokenLineIsRead) {
     QTemporaryDir dir;
     StationSettings s(dir.path());
-    writeFile(s.filePath(), Gbk::encode(QStringLiteral("[公司简称]\r\n类型=小王餐馆\r\n这一行坏了\r\n[程序名称\r\n类型=x\r\n"
-                                                       "[主界面显示]\r\n类型=上下午\r\n")));
+    writeFile(s.filePath(), Gbk::encode(QStringLiteral(
+                                "[公司简称]\r\n类型=小王餐馆\r\n这一行坏了\r\n[程序名称\r\n类型=x\r\n"
+                                "[主界面显示]\r\n类型=上下午\r\n")));
     EXPECT_EQ(s.read(QStringLiteral("公司简称")), QStringLiteral("小王餐馆"));
     EXPECT_EQ(s.read(QStringLiteral("主界面显示")), QStringLiteral("上下午"));
     // The key under the broken section header belongs to no section.

@@ -1,5 +1,5 @@
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 // Every test program runs with an application object, on the offscreen platform unless told otherwise.
 int main(int argc, char** argv) {

@@ -9,9 +9,13 @@
 
 namespace lanze::test {
 
-QString serverUri() { return qEnvironmentVariable("LANZE_TEST_PG"); }
+QString serverUri() {
+    return qEnvironmentVariable("LANZE_TEST_PG");
+}
 
-std::vector<Engine> testEngines() { return {Engine::SQLite, Engine::PostgreSQL}; }
+std::vector<Engine> testEngines() {
+    return {Engine::SQLite, Engine::PostgreSQL};
+}
 
 QString engineName(const testing::TestParamInfo<Engine>& info) {
     return info.param == Engine::SQLite ? QStringLiteral("SQLite") : QStringLiteral("PostgreSQL");
@@ -53,8 +57,12 @@ ScratchDatabase::~ScratchDatabase() {
     }
 }
 
-std::unique_ptr<Database> ScratchDatabase::openAnother() const { return Database::open(target_); }
+std::unique_ptr<Database> ScratchDatabase::openAnother() const {
+    return Database::open(target_);
+}
 
-TestStore::TestStore(Engine engine) : ScratchDatabase(engine) { StoreCreator::createDatabase(db()); }
+TestStore::TestStore(Engine engine) : ScratchDatabase(engine) {
+    StoreCreator::createDatabase(db());
+}
 
 }  // namespace lanze::test

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <gtest/gtest.h>
 #include <QString>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
 
@@ -10,7 +10,9 @@
 
 namespace lanze {
 // Names the engine in test output instead of its bytes.
-inline void PrintTo(Engine e, std::ostream* os) { *os << (e == Engine::SQLite ? "SQLite" : "PostgreSQL"); }
+inline void PrintTo(Engine e, std::ostream* os) {
+    *os << (e == Engine::SQLite ? "SQLite" : "PostgreSQL");
+}
 }  // namespace lanze
 
 namespace lanze::test {
@@ -24,7 +26,7 @@ QString serverUri();
 // A fresh, empty database on the chosen engine: a temporary SQLite file, or a new schema of its own on
 // the test server, dropped again at the end.
 class ScratchDatabase {
-public:
+  public:
     explicit ScratchDatabase(Engine engine);
     ~ScratchDatabase();
 
@@ -34,7 +36,7 @@ public:
     const ConnectionTarget& target() const { return target_; }
     QString folder() const { return dir_.path(); }
 
-private:
+  private:
     QTemporaryDir dir_;
     ConnectionTarget target_;
     std::unique_ptr<Database> db_;
@@ -43,20 +45,20 @@ private:
 
 // A new store (every table, the seeded rows, the admin operator) on the chosen engine.
 class TestStore : public ScratchDatabase {
-public:
+  public:
     explicit TestStore(Engine engine);
 };
 
 // Base for tests that run once per engine: TEST_P(MyTest, ...) with INSTANTIATE_ENGINES(MyTest).
 class EngineTest : public testing::TestWithParam<Engine> {
-protected:
+  protected:
     void SetUp() override;
 };
 
 }  // namespace lanze::test
 
-#define INSTANTIATE_ENGINES(Suite)                                                              \
+#define INSTANTIATE_ENGINES(Suite)                                                          \
     INSTANTIATE_TEST_SUITE_P(Engines, Suite, testing::ValuesIn(lanze::test::testEngines()), \
-                             [](const testing::TestParamInfo<lanze::Engine>& i) {                \
-                                 return lanze::test::engineName(i).toStdString();                \
+                             [](const testing::TestParamInfo<lanze::Engine>& i) {           \
+                                 return lanze::test::engineName(i).toStdString();           \
                              })

@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "core/db/Query.h"
 #include "tests/support/TestStore.h"
@@ -19,15 +19,16 @@ CliRun admin(const QStringList& args) {
     QProcess p;
     p.start(QStringLiteral(LANZE_ADMIN), args);
     p.waitForFinished(120000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
 }
 }  // namespace
 
 TEST(AdminCli, CreateThenCheckAFolderReportsNothingMissing) {
     QTemporaryDir tmp;
     const QString dir = QDir(tmp.path()).filePath(QStringLiteral("shop"));
-    CliRun created = admin({QStringLiteral("create"), dir, QStringLiteral("--admin-password"), QStringLiteral("pw")});
+    CliRun created =
+        admin({QStringLiteral("create"), dir, QStringLiteral("--admin-password"), QStringLiteral("pw")});
     ASSERT_EQ(created.status, 0) << created.err.toStdString();
     CliRun checked = admin({QStringLiteral("check"), dir});
     EXPECT_EQ(checked.status, 0) << checked.out.toStdString();
@@ -45,7 +46,8 @@ TEST(AdminCli, CheckListsMissingTablesAndBadArgumentsFailClearly) {
     QTemporaryDir tmp;
     ASSERT_EQ(admin({QStringLiteral("create"), tmp.path()}).status, 0);
     {
-        auto db = Database::open(ConnectionTarget::fromSqliteFile(QDir(tmp.path()).filePath(QStringLiteral("db1.db"))));
+        auto db = Database::open(
+            ConnectionTarget::fromSqliteFile(QDir(tmp.path()).filePath(QStringLiteral("db1.db"))));
         db->execute(QStringLiteral("drop table 区域"));
     }
     CliRun checked = admin({QStringLiteral("check"), tmp.path()});
@@ -56,7 +58,8 @@ TEST(AdminCli, CheckListsMissingTablesAndBadArgumentsFailClearly) {
     EXPECT_EQ(admin({QStringLiteral("frobnicate")}).status, 2);
     EXPECT_EQ(admin({QStringLiteral("create"), tmp.path(), QStringLiteral("--admin-password")}).status, 2);
     EXPECT_NE(admin({QStringLiteral("check"), QStringLiteral("/nonexistent/shop")}).status, 0);
-    EXPECT_NE(admin({QStringLiteral("check"), QStringLiteral("postgresql://nobody@127.0.0.1:1/none")}).status, 0);
+    EXPECT_NE(admin({QStringLiteral("check"), QStringLiteral("postgresql://nobody@127.0.0.1:1/none")}).status,
+              0);
 }
 
 TEST(AdminCli, CreateAndCheckOnAServerDatabase) {

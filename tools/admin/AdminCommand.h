@@ -14,7 +14,7 @@ class Database;
 // One verb of lanze-admin. Each verb lives in its own file and is listed in AdminCommands.cpp.
 struct AdminCommand {
     QString name;
-    QString usage;    // the line shown by --help
+    QString usage;  // the line shown by --help
     // Returns the process exit status; prints to out and err.
     std::function<int(const QStringList& args, QTextStream& out, QTextStream& err)> run;
 };

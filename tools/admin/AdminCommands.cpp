@@ -37,13 +37,16 @@ QString takeOption(QStringList& args, const QString& name, const QString& fallba
     return value;
 }
 
-bool takeFlag(QStringList& args, const QString& name) { return args.removeAll(name) > 0; }
+bool takeFlag(QStringList& args, const QString& name) {
+    return args.removeAll(name) > 0;
+}
 
 namespace {
 
 int create(const QStringList& argsIn, QTextStream& out, QTextStream& err) {
     QStringList args = argsIn;
-    const QString password = takeOption(args, QStringLiteral("--admin-password"), StoreCreator::kInitialPassword);
+    const QString password =
+        takeOption(args, QStringLiteral("--admin-password"), StoreCreator::kInitialPassword);
     const QString uri = takeOption(args, QStringLiteral("--database"));
     if (password.isEmpty()) {
         err << "管理员密码不能为空\n";
@@ -95,7 +98,8 @@ int upgrade(const QStringList& argsIn, QTextStream& out, QTextStream& err) {
     }
     const QString target = args.first();
     if (patch.isEmpty()) {
-        patch = QFileInfo(target).isDir() ? QDir(target).filePath(StoreFiles::kPatchDatabase) : StoreFiles::kPatchDatabase;
+        patch = QFileInfo(target).isDir() ? QDir(target).filePath(StoreFiles::kPatchDatabase)
+                                          : StoreFiles::kPatchDatabase;
     }
     auto db = openStoreArgument(target);
     const auto r = CommandTableUpgrade::run(*db, patch);
@@ -108,7 +112,8 @@ int upgrade(const QStringList& argsIn, QTextStream& out, QTextStream& err) {
 
 const std::vector<AdminCommand>& adminCommands() {
     static const std::vector<AdminCommand> all = {
-        {QStringLiteral("create"), QStringLiteral("create DIR [--admin-password P] | create --database URI [--admin-password P]"),
+        {QStringLiteral("create"),
+         QStringLiteral("create DIR [--admin-password P] | create --database URI [--admin-password P]"),
          create},
         {QStringLiteral("check"), QStringLiteral("check DIR|URI"), check},
         {QStringLiteral("upgrade"), QStringLiteral("upgrade DIR|URI [--patch buding.db]"), upgrade},

@@ -11,7 +11,7 @@ using namespace lanze;
 using lanze::test::ScratchDatabase;
 
 class QueryTest : public lanze::test::EngineTest {
-protected:
+  protected:
     void SetUp() override {
         EngineTest::SetUp();
         if (IsSkipped()) {
@@ -19,13 +19,15 @@ protected:
         }
         scratch = std::make_unique<ScratchDatabase>(GetParam());
         const Dialect& d = db().dialect();
-        db().execute(QStringLiteral("create table 账 (id %1, 联系电话 %2, 联系 %2, 金额 %3, 数量 %4, 完毕 %5, 日期 %6)")
+        db().execute(QStringLiteral(
+                         "create table 账 (id %1, 联系电话 %2, 联系 %2, 金额 %3, 数量 %4, 完毕 %5, 日期 %6)")
                          .arg(d.autoNumberType(), d.textType(), d.moneyType(), d.numberType(), d.boolType(),
                               d.dateTimeType()));
     }
     Database& db() { return scratch->db(); }
     void insert(const QString& phone, const QString& amount, bool done, const QDateTime& when) {
-        Query(db(), QStringLiteral("insert into 账 (联系电话,联系,金额,数量,完毕,日期) values (:联系电话,:联系,:金额,:数量,:完毕,:日期)"))
+        Query(db(), QStringLiteral("insert into 账 (联系电话,联系,金额,数量,完毕,日期) values "
+                                   "(:联系电话,:联系,:金额,:数量,:完毕,:日期)"))
             .bindText(QStringLiteral("联系电话"), phone)
             .bindText(QStringLiteral("联系"), QStringLiteral("张三"))
             .bindMoney(QStringLiteral("金额"), *Money::parse(amount))
@@ -43,9 +45,12 @@ protected:
 };
 
 TEST_P(QueryTest, ChineseNamedParametersBindAndReadBack) {
-    insert(QStringLiteral("13800000000"), QStringLiteral("12.5"), true, QDateTime(QDate(2026, 12, 1), QTime(9, 30)));
-    Query q(db(), QStringLiteral("select * from 账 where 联系电话 like :联系电话 and 联系=:联系 and 完毕=true"));
-    q.bindText(QStringLiteral("联系电话"), QStringLiteral("%0000%")).bindText(QStringLiteral("联系"), QStringLiteral("张三"));
+    insert(QStringLiteral("13800000000"), QStringLiteral("12.5"), true,
+           QDateTime(QDate(2026, 12, 1), QTime(9, 30)));
+    Query q(db(),
+            QStringLiteral("select * from 账 where 联系电话 like :联系电话 and 联系=:联系 and 完毕=true"));
+    q.bindText(QStringLiteral("联系电话"), QStringLiteral("%0000%"))
+        .bindText(QStringLiteral("联系"), QStringLiteral("张三"));
     ASSERT_TRUE(q.first());
     EXPECT_EQ(q.text(QStringLiteral("联系电话")), QStringLiteral("13800000000"));
     EXPECT_EQ(q.money(QStringLiteral("金额")).toString(), QStringLiteral("12.50"));
@@ -109,7 +114,8 @@ TEST_P(QueryTest, TransactionRolledBackByAnExceptionLeavesNothing) {
 }
 
 TEST_P(QueryTest, ErrorsNameTheProblem) {
-    EXPECT_THROW(Query(db(), QStringLiteral("select * from 账 where 联系=:联系")).exec(), DbError);  // unbound
+    EXPECT_THROW(Query(db(), QStringLiteral("select * from 账 where 联系=:联系")).exec(),
+                 DbError);  // unbound
     EXPECT_THROW(Query(db(), QStringLiteral("select * from 没有这个表")).exec(), DbError);
     Query q(db(), QStringLiteral("select 联系 from 账"));
     q.exec();
@@ -117,7 +123,9 @@ TEST_P(QueryTest, ErrorsNameTheProblem) {
 }
 
 TEST_P(QueryTest, EmptyTextIsStoredEmptyAndNullReadsAsEmpty) {
-    Query(db(), QStringLiteral("insert into 账 (联系电话, 联系) values (:p, null)")).bindText(QStringLiteral("p"), QString()).exec();
+    Query(db(), QStringLiteral("insert into 账 (联系电话, 联系) values (:p, null)"))
+        .bindText(QStringLiteral("p"), QString())
+        .exec();
     EXPECT_EQ(count(QStringLiteral("联系电话=''")), 1);
     Query q(db(), QStringLiteral("select * from 账"));
     ASSERT_TRUE(q.first());

@@ -1,5 +1,5 @@
-#include <QDir>
 #include <gtest/gtest.h>
+#include <QDir>
 
 #include "core/db/DbError.h"
 #include "core/db/Query.h"
@@ -11,7 +11,7 @@ using namespace lanze;
 using lanze::test::TestStore;
 
 class CommandTableUpgradeTest : public lanze::test::EngineTest {
-protected:
+  protected:
     void SetUp() override {
         EngineTest::SetUp();
         if (IsSkipped()) {
@@ -47,7 +47,9 @@ protected:
         }
         return out;
     }
-    QString insertRegion(const QString& name) { return QStringLiteral("insert into 区域 (区域) values ('%1')").arg(name); }
+    QString insertRegion(const QString& name) {
+        return QStringLiteral("insert into 区域 (区域) values ('%1')").arg(name);
+    }
 
     std::unique_ptr<TestStore> store;
     QString patchFile;
@@ -59,16 +61,19 @@ TEST_P(CommandTableUpgradeTest, RunsRowsAboveTheRecordedVersionInStoredOrderAndR
     addCommand(QStringLiteral("2010.12.01"), insertRegion(QStringLiteral("已执行过")));  // not above
     addCommand(QStringLiteral("20101202"), insertRegion(QStringLiteral("东区")));
     addCommand(QStringLiteral("2010.12.03"), insertRegion(QStringLiteral("西区")));
-    addCommand(QStringLiteral("20101203"), insertRegion(QStringLiteral("南区")));  // same version, stored later
+    addCommand(QStringLiteral("20101203"),
+               insertRegion(QStringLiteral("南区")));  // same version, stored later
     const auto r = CommandTableUpgrade::run(db(), patchFile);
     EXPECT_EQ(r.executed, 3);
     EXPECT_EQ(r.failed, 0);
-    EXPECT_EQ(regions(), (QStringList{QStringLiteral("东区"), QStringLiteral("西区"), QStringLiteral("南区")}));
+    EXPECT_EQ(regions(),
+              (QStringList{QStringLiteral("东区"), QStringLiteral("西区"), QStringLiteral("南区")}));
     EXPECT_EQ(version(), 20101203);
 }
 
 TEST_P(CommandTableUpgradeTest, AFailingStatementIsSkippedForGoodAndLaterRowsStillRun) {
-    addCommand(QStringLiteral("1"), QStringLiteral("alter table 区域 add column 区域 text"));  // exists already
+    addCommand(QStringLiteral("1"),
+               QStringLiteral("alter table 区域 add column 区域 text"));  // exists already
     addCommand(QStringLiteral("2"), insertRegion(QStringLiteral("北区")));
     const auto r = CommandTableUpgrade::run(db(), patchFile);
     EXPECT_EQ(r.failed, 1);

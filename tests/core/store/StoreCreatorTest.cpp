@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "core/db/DbError.h"
 #include "core/db/Query.h"
@@ -21,14 +21,16 @@ TEST_P(StoreCreatorTest, NewStoreHasEveryTableTheRowsItNeedsAndTheAdministrator)
     EXPECT_TRUE(Schema::missing(db).isEmpty()) << Schema::missing(db).join(QLatin1Char('\n')).toStdString();
 
     Query admin(db, QStringLiteral("select * from 登陆 where 用户=:nm and 密码=:ps"));
-    admin.bindText(QStringLiteral("nm"), QStringLiteral("admin")).bindText(QStringLiteral("ps"), passwordDigest(QStringLiteral("123456")));
+    admin.bindText(QStringLiteral("nm"), QStringLiteral("admin"))
+        .bindText(QStringLiteral("ps"), passwordDigest(QStringLiteral("123456")));
     ASSERT_TRUE(admin.first());
     EXPECT_EQ(admin.text(QStringLiteral("权限")), QStringLiteral("管理员"));
     for (int i = 1; i <= 9; ++i) {
         EXPECT_EQ(admin.text(QStringLiteral("Right%1").arg(i)), QString(31, QLatin1Char('1')));
     }
 
-    for (const char* table : {"串口编号", "来电路数", "录音设备", "颜色显示", "店名", "初始化密码", "版本号"}) {
+    for (const char* table :
+         {"串口编号", "来电路数", "录音设备", "颜色显示", "店名", "初始化密码", "版本号"}) {
         Query q(db, QStringLiteral("select count(*) as cc from %1").arg(QString::fromUtf8(table)));
         ASSERT_TRUE(q.first());
         EXPECT_EQ(q.integer(QStringLiteral("cc")), 1) << table;

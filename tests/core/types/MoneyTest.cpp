@@ -8,8 +8,8 @@ TEST(Money, ParsesDecimalTextExactly) {
     struct Case {
         const char* text;
         std::int64_t units;
-    } cases[] = {{"12.5", 125000},  {"-0.30", -3000}, {"1,234.56", 12345600}, {" 7 ", 70000},
-                 {"0.00005", 1},    {"0.00004", 0},   {"+3", 30000},          {".5", 5000}};
+    } cases[] = {{"12.5", 125000}, {"-0.30", -3000}, {"1,234.56", 12345600}, {" 7 ", 70000},
+                 {"0.00005", 1},   {"0.00004", 0},   {"+3", 30000},          {".5", 5000}};
     for (const auto& c : cases) {
         const auto m = Money::parse(QString::fromUtf8(c.text));
         ASSERT_TRUE(m.has_value()) << c.text;
