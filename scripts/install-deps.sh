@@ -5,7 +5,7 @@ packages=(
   build-essential cmake pkg-config git
   qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql qt6-serialport-dev qt6-charts-dev qt6-multimedia-dev
   libicu-dev libgtest-dev libgmock-dev
-  libxlsxwriter-dev libquazip1-qt6-dev libfreexl-dev unicode-data
+  libxlsxwriter-dev libquazip1-qt6-dev libfreexl-dev unicode-data python3
   postgresql postgresql-client
   fonts-noto-cjk poppler-utils xvfb xauth x11-apps imagemagick
 )
