@@ -8,7 +8,9 @@
 
 namespace lanze {
 
-QString LogoFile::path(const QString& storeDir) { return QDir(storeDir).filePath(StoreFiles::kLogo); }
+QString LogoFile::path(const QString& storeDir) {
+    return QDir(storeDir).filePath(StoreFiles::kLogo);
+}
 
 bool LogoFile::replace(const QString& storeDir, const QString& source) {
     const QString target = path(storeDir);

@@ -6,7 +6,7 @@ namespace lanze {
 
 // The delivery ticket's logo picture 店标.bmp in the store folder.
 class LogoFile {
-public:
+  public:
     static inline const QString kReplaced = QStringLiteral("数据文件更新成功！");
     static inline const QString kReplacedTitle = QStringLiteral("成功");
     static inline const QString kFailed = QStringLiteral("数据文件更新失败！");

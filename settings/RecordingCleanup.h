@@ -7,7 +7,7 @@ namespace lanze {
 
 // Deletes old call recordings from the store's folder 录音文件.
 class RecordingCleanup {
-public:
+  public:
     static constexpr int kDefaultDays = 90;
 
     struct Result {

@@ -16,23 +16,37 @@ QTime timeOr(const QString& text, const QString& fallback) {
     return t.isValid() ? t : QTime::fromString(fallback, kTimeFormat);
 }
 
-SettingsForm::Printer printerFrom(const QString& stored) { return {!stored.isEmpty(), stored}; }
+SettingsForm::Printer printerFrom(const QString& stored) {
+    return {!stored.isEmpty(), stored};
+}
 
-QString printerName(const SettingsForm::Printer& p) { return p.on ? p.name.trimmed() : QString(); }
+QString printerName(const SettingsForm::Printer& p) {
+    return p.on ? p.name.trimmed() : QString();
+}
 }  // namespace
 
 const QStringList& SettingsSave::plainSections() {
     static const QStringList sections = {
-        QStringLiteral("程序名称"),       QStringLiteral("主界面显示"),
-        QStringLiteral("开单后打印"),     QStringLiteral("默认打印份数"),
-        QStringLiteral("多份数停顿间隔"), QStringLiteral("计算精度"),
-        QStringLiteral("开启钱箱"),       QStringLiteral("钱箱端口"),
-        QStringLiteral("地址打印是否包含地区"), QStringLiteral("口味打印"),
-        QStringLiteral("默认自定义打印报表样式"), QStringLiteral("B小票是否打印"),
-        QStringLiteral("C小票是否打印"),  QStringLiteral("C小票类型"),
-        QStringLiteral("是否需要发货功能"), QStringLiteral("是否串口打印机"),
-        QStringLiteral("版本语言"),       QStringLiteral("点菜方式"),
-        QStringLiteral("默认送餐分钟"),   QStringLiteral("双拼价格"),
+        QStringLiteral("程序名称"),
+        QStringLiteral("主界面显示"),
+        QStringLiteral("开单后打印"),
+        QStringLiteral("默认打印份数"),
+        QStringLiteral("多份数停顿间隔"),
+        QStringLiteral("计算精度"),
+        QStringLiteral("开启钱箱"),
+        QStringLiteral("钱箱端口"),
+        QStringLiteral("地址打印是否包含地区"),
+        QStringLiteral("口味打印"),
+        QStringLiteral("默认自定义打印报表样式"),
+        QStringLiteral("B小票是否打印"),
+        QStringLiteral("C小票是否打印"),
+        QStringLiteral("C小票类型"),
+        QStringLiteral("是否需要发货功能"),
+        QStringLiteral("是否串口打印机"),
+        QStringLiteral("版本语言"),
+        QStringLiteral("点菜方式"),
+        QStringLiteral("默认送餐分钟"),
+        QStringLiteral("双拼价格"),
         QStringLiteral("堂食显示模式"),
     };
     return sections;
@@ -40,7 +54,8 @@ const QStringList& SettingsSave::plainSections() {
 
 SettingsForm SettingsForm::load(const SignInState& state, const StoreRow& row) {
     const auto setting = [&](const QString& section) {
-        return state.station.contains(section) ? state.station.value(section) : StationSettings::defaultOf(section);
+        return state.station.contains(section) ? state.station.value(section)
+                                               : StationSettings::defaultOf(section);
     };
     SettingsForm f;
     f.row = row;
@@ -50,9 +65,10 @@ SettingsForm SettingsForm::load(const SignInState& state, const StoreRow& row) {
     for (const QString& section : SettingsSave::plainSections()) {
         f.station.insert(section, setting(section));
     }
-    f.noonBoundary = timeOr(setting(QStringLiteral("早中午分界线")), StationSettings::defaultOf(QStringLiteral("早中午分界线")));
-    f.eveningBoundary =
-        timeOr(setting(QStringLiteral("上下午分界线")), StationSettings::defaultOf(QStringLiteral("上下午分界线")));
+    f.noonBoundary = timeOr(setting(QStringLiteral("早中午分界线")),
+                            StationSettings::defaultOf(QStringLiteral("早中午分界线")));
+    f.eveningBoundary = timeOr(setting(QStringLiteral("上下午分界线")),
+                               StationSettings::defaultOf(QStringLiteral("上下午分界线")));
     bool isHour = false;
     const int hour = setting(QStringLiteral("营业延长时间")).trimmed().toInt(&isHour);
     f.extendBusinessDay = isHour && hour > 0;

@@ -46,7 +46,7 @@ struct SettingsForm {
 
 // Saving the settings dialog: checks, then the 店名 row, then cysz.ini, then the in-memory values.
 class SettingsSave {
-public:
+  public:
     static inline const QString kPointsWrong = QStringLiteral("积分兑换设置错误");
     static inline const QString kPointsNotANumber = QStringLiteral("积分设置必须是大于0的数字（元积一分）");
     static inline const QString kItemHeightWrong = QStringLiteral("主项数据高度设置不正确");

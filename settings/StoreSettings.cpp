@@ -7,7 +7,9 @@
 namespace lanze {
 
 namespace {
-QString orDefault(const QString& value, const QString& fallback) { return value.isEmpty() ? fallback : value; }
+QString orDefault(const QString& value, const QString& fallback) {
+    return value.isEmpty() ? fallback : value;
+}
 }  // namespace
 
 StoreRow StoreSettings::read(Database& db) {
@@ -32,7 +34,8 @@ StoreRow StoreSettings::read(Database& db) {
     row.commissionMode = q.text(QStringLiteral("提成设置"));
     row.commissionPerOrder = q.money(QStringLiteral("次提成金额"));
     row.priceEditable = orDefault(q.text(QStringLiteral("单价修改")), QStringLiteral("可以"));
-    row.pointsRule = q.isNull(QStringLiteral("积分规则")) ? Money::fromYuan(1) : q.money(QStringLiteral("积分规则"));
+    row.pointsRule =
+        q.isNull(QStringLiteral("积分规则")) ? Money::fromYuan(1) : q.money(QStringLiteral("积分规则"));
     row.returnRule = orDefault(q.text(QStringLiteral("退菜规则")), QStringLiteral("任意"));
     return row;
 }
@@ -43,14 +46,17 @@ void StoreSettings::write(Database& db, const StoreRow& row) {
     count.first();
     const bool empty = count.integer(QStringLiteral("n")) == 0;
     const QString sql =
-        empty ? QStringLiteral("insert into 店名 (店名,服务用语,电话,网址,左边距,右边距,上边距,下边距,打印幅面,标题左边距,"
-                               "打印样式,打印图片,提成设置,次提成金额,单价修改,积分规则,退菜规则) values (:店名,:服务用语,"
-                               ":电话,:网址,:左边距,:右边距,:上边距,:下边距,:打印幅面,:标题左边距,:打印样式,:打印图片,"
-                               ":提成设置,:次提成金额,:单价修改,:积分规则,:退菜规则)")
-              : QStringLiteral("update 店名 set 店名=:店名,服务用语=:服务用语,电话=:电话,网址=:网址,左边距=:左边距,"
-                               "右边距=:右边距,上边距=:上边距,下边距=:下边距,打印幅面=:打印幅面,标题左边距=:标题左边距,"
-                               "打印样式=:打印样式,打印图片=:打印图片,提成设置=:提成设置,次提成金额=:次提成金额,"
-                               "单价修改=:单价修改,积分规则=:积分规则,退菜规则=:退菜规则");
+        empty
+            ? QStringLiteral(
+                  "insert into 店名 (店名,服务用语,电话,网址,左边距,右边距,上边距,下边距,打印幅面,标题左边距,"
+                  "打印样式,打印图片,提成设置,次提成金额,单价修改,积分规则,退菜规则) values (:店名,:服务用语,"
+                  ":电话,:网址,:左边距,:右边距,:上边距,:下边距,:打印幅面,:标题左边距,:打印样式,:打印图片,"
+                  ":提成设置,:次提成金额,:单价修改,:积分规则,:退菜规则)")
+            : QStringLiteral(
+                  "update 店名 set 店名=:店名,服务用语=:服务用语,电话=:电话,网址=:网址,左边距=:左边距,"
+                  "右边距=:右边距,上边距=:上边距,下边距=:下边距,打印幅面=:打印幅面,标题左边距=:标题左边距,"
+                  "打印样式=:打印样式,打印图片=:打印图片,提成设置=:提成设置,次提成金额=:次提成金额,"
+                  "单价修改=:单价修改,积分规则=:积分规则,退菜规则=:退菜规则");
     Query(db, sql)
         .bindText(QStringLiteral("店名"), row.storeName)
         .bindText(QStringLiteral("服务用语"), row.servicePhrase)

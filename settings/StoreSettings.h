@@ -34,7 +34,7 @@ struct StoreRow {
 
 // Reads and writes the 店名 row, and hands its values to the process-wide state.
 class StoreSettings {
-public:
+  public:
     static inline const QString kWidth58 = QStringLiteral("58mm");
     static inline const QString kWidth76 = QStringLiteral("76mm");
 

@@ -24,7 +24,9 @@ QString TableNumbers::add(Database& db, const QString& number) {
     if (list(db).contains(n)) {
         return kDuplicate.arg(n);
     }
-    Query(db, QStringLiteral("insert into 餐台号 (餐台号) values (:餐台号)")).bindText(QStringLiteral("餐台号"), n).exec();
+    Query(db, QStringLiteral("insert into 餐台号 (餐台号) values (:餐台号)"))
+        .bindText(QStringLiteral("餐台号"), n)
+        .exec();
     tx.commit();
     return QString();
 }

@@ -9,7 +9,7 @@ namespace lanze {
 
 // The dine-in table numbers (table 餐台号), offered by the dine-in order window.
 class TableNumbers {
-public:
+  public:
     static inline const QString kEmpty = QStringLiteral("餐台号不能为空");
     static inline const QString kDuplicate = QStringLiteral("餐台号重复：%1");
 

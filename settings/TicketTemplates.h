@@ -6,7 +6,7 @@ namespace lanze {
 
 // File names of the ticket templates in the store folder.
 class TicketTemplates {
-public:
+  public:
     // The default custom ticket of a style "样式一" … "样式六"; with the English interface always the
     // English template.
     static QString customTicket(const QString& style, const QString& language);

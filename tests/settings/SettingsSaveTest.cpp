@@ -1,6 +1,6 @@
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "app/SignInState.h"
 #include "core/db/Query.h"
@@ -20,7 +20,7 @@ QByteArray fileBytes(const QString& path) {
 }  // namespace
 
 class SettingsSaveTest : public lanze::test::EngineTest {
-protected:
+  protected:
     void SetUp() override {
         EngineTest::SetUp();
         if (IsSkipped()) {
@@ -32,7 +32,9 @@ protected:
     }
     StationSettings settings() const { return StationSettings(dir.path()); }
     SettingsForm form() const { return SettingsForm::load(state, StoreSettings::read(store->db())); }
-    SettingsSave::Result save(const SettingsForm& f) { return SettingsSave::save(store->db(), dir.path(), f, state); }
+    SettingsSave::Result save(const SettingsForm& f) {
+        return SettingsSave::save(store->db(), dir.path(), f, state);
+    }
     QString stored(const QString& section) const {
         return IniFile::load(settings().filePath()).value(section, StationSettings::kKey);
     }
@@ -58,8 +60,8 @@ TEST_P(SettingsSaveTest, SaveWritesRowFileAndMemoryTogether) {
     f.itemBandHeight = QStringLiteral("30");
     f.kitchenPrinter = {true, QStringLiteral("后厨")};
     f.ticketBPrinter = {false, QStringLiteral("前台")};  // unticked: stored empty whatever the list shows
-    f.ticketCPrinter = {true, QString()};               // ticked but none chosen
-    f.serialPrinterPort = QStringLiteral("com3");       // not written with an ordinary printer
+    f.ticketCPrinter = {true, QString()};                // ticked but none chosen
+    f.serialPrinterPort = QStringLiteral("com3");        // not written with an ordinary printer
 
     const auto r = save(f);
     ASSERT_TRUE(r.saved()) << r.message.toStdString();
@@ -73,18 +75,24 @@ TEST_P(SettingsSaveTest, SaveWritesRowFileAndMemoryTogether) {
     EXPECT_EQ(row.returnRule, QStringLiteral("不任意"));
 
     const QList<std::pair<QString, QString>> expected = {
-        {QStringLiteral("主界面显示"), QStringLiteral("上下午")}, {QStringLiteral("早中午分界线"), QStringLiteral("13:30:00")},
-        {QStringLiteral("上下午分界线"), QStringLiteral("18:45:05")}, {QStringLiteral("营业延长时间"), QStringLiteral("3")},
-        {QStringLiteral("开启钱箱"), QStringLiteral("是")},          {QStringLiteral("主项数据高度"), QStringLiteral("30")},
-        {QStringLiteral("后厨打印机"), QStringLiteral("后厨")},      {QStringLiteral("B小票打印机"), QString()},
+        {QStringLiteral("主界面显示"), QStringLiteral("上下午")},
+        {QStringLiteral("早中午分界线"), QStringLiteral("13:30:00")},
+        {QStringLiteral("上下午分界线"), QStringLiteral("18:45:05")},
+        {QStringLiteral("营业延长时间"), QStringLiteral("3")},
+        {QStringLiteral("开启钱箱"), QStringLiteral("是")},
+        {QStringLiteral("主项数据高度"), QStringLiteral("30")},
+        {QStringLiteral("后厨打印机"), QStringLiteral("后厨")},
+        {QStringLiteral("B小票打印机"), QString()},
         {QStringLiteral("C小票打印机"), QString()},
     };
     for (const auto& [section, value] : expected) {
         EXPECT_EQ(stored(section), value) << section.toStdString();
         EXPECT_EQ(state.setting(section), value) << section.toStdString();
     }
-    EXPECT_TRUE(IniFile::load(settings().filePath()).contains(QStringLiteral("B小票打印机"), StationSettings::kKey));
-    EXPECT_FALSE(IniFile::load(settings().filePath()).contains(QStringLiteral("打印机串口号"), StationSettings::kKey));
+    EXPECT_TRUE(
+        IniFile::load(settings().filePath()).contains(QStringLiteral("B小票打印机"), StationSettings::kKey));
+    EXPECT_FALSE(
+        IniFile::load(settings().filePath()).contains(QStringLiteral("打印机串口号"), StationSettings::kKey));
 
     EXPECT_EQ(state.storeName, QStringLiteral("小王餐馆"));
     EXPECT_EQ(state.printWidth, QStringLiteral("58mm"));
@@ -141,12 +149,18 @@ TEST_P(SettingsSaveTest, RefusedSaveWritesNothing) {
         QString message;
     };
     const QList<Case> cases = {
-        {"points empty", [](SettingsForm& f) { f.pointsText = QStringLiteral(" "); }, SettingsSave::kPointsWrong},
-        {"points zero", [](SettingsForm& f) { f.pointsText = QStringLiteral("0"); }, SettingsSave::kPointsWrong},
-        {"points 0.00", [](SettingsForm& f) { f.pointsText = QStringLiteral("0.00"); }, SettingsSave::kPointsWrong},
-        {"points negative", [](SettingsForm& f) { f.pointsText = QStringLiteral("-2"); }, SettingsSave::kPointsWrong},
-        {"points text", [](SettingsForm& f) { f.pointsText = QStringLiteral("十"); }, SettingsSave::kPointsNotANumber},
-        {"height text", [](SettingsForm& f) { f.itemBandHeight = QStringLiteral("abc"); }, SettingsSave::kItemHeightWrong},
+        {"points empty", [](SettingsForm& f) { f.pointsText = QStringLiteral(" "); },
+         SettingsSave::kPointsWrong},
+        {"points zero", [](SettingsForm& f) { f.pointsText = QStringLiteral("0"); },
+         SettingsSave::kPointsWrong},
+        {"points 0.00", [](SettingsForm& f) { f.pointsText = QStringLiteral("0.00"); },
+         SettingsSave::kPointsWrong},
+        {"points negative", [](SettingsForm& f) { f.pointsText = QStringLiteral("-2"); },
+         SettingsSave::kPointsWrong},
+        {"points text", [](SettingsForm& f) { f.pointsText = QStringLiteral("十"); },
+         SettingsSave::kPointsNotANumber},
+        {"height text", [](SettingsForm& f) { f.itemBandHeight = QStringLiteral("abc"); },
+         SettingsSave::kItemHeightWrong},
         {"height negative", [](SettingsForm& f) { f.itemBandHeight = QStringLiteral("-1"); },
          SettingsSave::kItemHeightWrong},
         {"title fraction", [](SettingsForm& f) { f.titleOffsetText = QStringLiteral("1.5"); },

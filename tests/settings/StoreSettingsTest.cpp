@@ -21,8 +21,9 @@ class StoreRowTest : public lanze::test::EngineTest {};
 
 TEST_P(StoreRowTest, EmptyOrOddValuesReadAsTheDefaultsTheStationsUse) {
     TestStore store(GetParam());
-    Query::run(store.db(), QStringLiteral("update 店名 set 打印幅面='80mm',积分规则=null,单价修改='',退菜规则=null,"
-                                          "标题左边距=7,店名='小王餐馆'"));
+    Query::run(store.db(),
+               QStringLiteral("update 店名 set 打印幅面='80mm',积分规则=null,单价修改='',退菜规则=null,"
+                              "标题左边距=7,店名='小王餐馆'"));
     const StoreRow row = StoreSettings::read(store.db());
     EXPECT_TRUE(row.exists);
     EXPECT_EQ(row.printWidth, QStringLiteral("76mm"));
@@ -36,7 +37,8 @@ TEST_P(StoreRowTest, EmptyOrOddValuesReadAsTheDefaultsTheStationsUse) {
     EXPECT_EQ(state.pointsRule, QStringLiteral("1"));
     EXPECT_EQ(state.titleLeftMargin, 7);
 
-    Query::run(store.db(), QStringLiteral("update 店名 set 打印幅面='58mm',单价修改='不可以',积分规则=25000"));
+    Query::run(store.db(),
+               QStringLiteral("update 店名 set 打印幅面='58mm',单价修改='不可以',积分规则=25000"));
     const StoreRow narrow = StoreSettings::read(store.db());
     EXPECT_EQ(narrow.printWidth, QStringLiteral("58mm"));
     EXPECT_EQ(narrow.priceEditable, QStringLiteral("不可以"));
@@ -67,7 +69,8 @@ TEST_P(StoreRowTest, TableNumbersAddSaveAndDelete) {
     TestStore store(GetParam());
     Database& db = store.db();
     EXPECT_EQ(TableNumbers::add(db, QStringLiteral(" A1 ")), QString());
-    EXPECT_EQ(TableNumbers::add(db, QStringLiteral("A1")), TableNumbers::kDuplicate.arg(QStringLiteral("A1")));
+    EXPECT_EQ(TableNumbers::add(db, QStringLiteral("A1")),
+              TableNumbers::kDuplicate.arg(QStringLiteral("A1")));
     EXPECT_EQ(TableNumbers::add(db, QStringLiteral("  ")), TableNumbers::kEmpty);
     EXPECT_EQ(TableNumbers::list(db), QStringList{QStringLiteral("A1")});
 
@@ -76,7 +79,8 @@ TEST_P(StoreRowTest, TableNumbersAddSaveAndDelete) {
               TableNumbers::kDuplicate.arg(QStringLiteral("B1")));
     EXPECT_EQ(TableNumbers::list(db), QStringList{QStringLiteral("A1")});
 
-    EXPECT_EQ(TableNumbers::save(db, {QStringLiteral("A1"), QString(), QStringLiteral(" 包间2 "), QStringLiteral("3")}),
+    EXPECT_EQ(TableNumbers::save(
+                  db, {QStringLiteral("A1"), QString(), QStringLiteral(" 包间2 "), QStringLiteral("3")}),
               QString());
     QStringList saved = TableNumbers::list(db);
     saved.sort();
