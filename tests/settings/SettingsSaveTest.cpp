@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -190,6 +191,18 @@ TEST_P(SettingsSaveTest, RefusedSaveWritesNothing) {
         EXPECT_EQ(state.storeName, stateBefore.storeName) << c.what;
         EXPECT_EQ(state.station, stateBefore.station) << c.what;
     }
+}
+
+TEST_P(SettingsSaveTest, UnwritableSettingsFileRollsTheRowBack) {
+    // A folder in the file's place: the file cannot be replaced.
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("cysz.ini")));
+    SettingsForm f = form();
+    f.row.storeName = QStringLiteral("不该保存");
+    const auto r = save(f);
+    EXPECT_EQ(r.outcome, SettingsSave::Outcome::Failed);
+    EXPECT_TRUE(r.message.startsWith(QStringLiteral("系统设置文件保存失败："))) << r.message.toStdString();
+    EXPECT_NE(StoreSettings::read(store->db()).storeName, QStringLiteral("不该保存"));
+    EXPECT_NE(state.storeName, QStringLiteral("不该保存"));
 }
 
 INSTANTIATE_ENGINES(SettingsSaveTest);
