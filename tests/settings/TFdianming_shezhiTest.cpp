@@ -1,3 +1,4 @@
+#include <gtest/gtest.h>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -10,7 +11,6 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "app/SignInState.h"
 #include "app/TDM.h"
@@ -27,7 +27,7 @@ using namespace lanze;
 
 namespace {
 class SettingsDialogTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(dm.start().connected);
         SignInState& state = signInState();
@@ -57,6 +57,7 @@ protected:
 
 TEST_F(SettingsDialogTest, FilledAndSavedEndToEnd) {
     Query::run(dm.db(), QStringLiteral("insert into 餐台号 (餐台号) values ('1号桌')"));
+    signInState().station[QStringLiteral("B小票打印机")] = QStringLiteral("前台打印机");
     dialog.openOn(TFdianming_shezhi::OtherPage1);
     dialog.show();
     EXPECT_EQ(find<QTabWidget>("pages")->currentIndex(), int(TFdianming_shezhi::OtherPage1));
@@ -64,6 +65,11 @@ TEST_F(SettingsDialogTest, FilledAndSavedEndToEnd) {
     EXPECT_EQ(find<QLineEdit>("points")->text(), QStringLiteral("1"));
     EXPECT_EQ(find<QListWidget>("tables")->count(), 1);
     EXPECT_FALSE(find<QCheckBox>("kitchenPrinterOn")->isChecked());
+    // A stored printer is shown ticked even when this station does not have it installed.
+    EXPECT_TRUE(find<QCheckBox>("ticketBPrinterOn")->isChecked());
+    EXPECT_EQ(find<QComboBox>("ticketBPrinter")->currentText(), QStringLiteral("前台打印机"));
+    find<QCheckBox>("ticketBPrinterOn")->setChecked(false);
+    EXPECT_EQ(find<QComboBox>("ticketBPrinter")->currentText(), QString());
 
     find<QLineEdit>("programTitle")->setText(QStringLiteral("小王外卖"));
     find<QLineEdit>("storeName")->setText(QStringLiteral("小王餐馆"));
@@ -99,6 +105,7 @@ TEST_F(SettingsDialogTest, FilledAndSavedEndToEnd) {
     EXPECT_EQ(stored(QStringLiteral("主项数据高度")), QStringLiteral("26"));
     EXPECT_EQ(stored(QStringLiteral("是否需要发货功能")), QStringLiteral("不需要"));
     EXPECT_EQ(stored(QStringLiteral("后厨打印机")), QString());
+    EXPECT_EQ(stored(QStringLiteral("B小票打印机")), QString());
     EXPECT_EQ(signInState().printWidth, QStringLiteral("58mm"));
     EXPECT_EQ(signInState().setting(QStringLiteral("营业延长时间")), QStringLiteral("2"));
     EXPECT_EQ(dialog.printStyle(), QStringLiteral("自定义报表"));
