@@ -1,12 +1,13 @@
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QLabel>
-#include <QMainWindow>
 
 #include "app/SignInState.h"
 #include "app/TDM.h"
+#include "app/ui/KnownWindows.h"
 #include "app/ui/MessageBoxes.h"
+#include "app/ui/WindowRegistry.h"
 #include "core/store/StoreFiles.h"
+#include "signin/ui/Tlogin.h"
 
 using namespace lanze;
 
@@ -37,12 +38,14 @@ int main(int argc, char* argv[]) {
         Messages::current().error(started.upgradeError);
     }
 
-    QMainWindow window;
-    window.setWindowTitle(signInState().programTitle);
-    auto* label = new QLabel(QStringLiteral("店铺数据已就绪：%1").arg(dm.storeDir()));
-    label->setAlignment(Qt::AlignCenter);
-    window.setCentralWidget(label);
-    window.resize(800, 500);
-    window.show();
+    WindowRegistry windows;
+    WindowRegistry::install(&windows);
+    registerKnownWindows(windows, dm.db());
+
+    // Closing the sign-in dialog ends the program; a successful sign-in has shown the main window.
+    Tlogin login(dm.db(), windows, dm.storeDir());
+    if (login.exec() != QDialog::Accepted) {
+        return 0;
+    }
     return QApplication::exec();
 }

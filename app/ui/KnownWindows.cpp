@@ -1,0 +1,25 @@
+#include "app/ui/KnownWindows.h"
+
+#include "app/ui/WindowRegistry.h"
+#include "board/ui/Tmain.h"
+#include "signin/ui/TFchushihua_mima_xiugai.h"
+#include "signin/ui/Tcaozuoyuan_add.h"
+#include "signin/ui/Tcaozuoyuan_list.h"
+#include "signin/ui/Txiugai_mima.h"
+
+namespace lanze {
+
+void registerKnownWindows(WindowRegistry& windows, Database& db) {
+    windows.add(QStringLiteral("Tmain"),
+                [&windows, &db](QWidget* parent) { return new Tmain(db, windows, parent); });
+    windows.add(QStringLiteral("Tcaozuoyuan_list"),
+                [&db](QWidget* parent) { return new Tcaozuoyuan_list(db, parent); });
+    windows.add(QStringLiteral("Tcaozuoyuan_add"),
+                [&db](QWidget* parent) { return new Tcaozuoyuan_add(db, std::nullopt, parent); });
+    windows.add(QStringLiteral("Txiugai_mima"),
+                [&db](QWidget* parent) { return new Txiugai_mima(db, parent); });
+    windows.add(QStringLiteral("TFchushihua_mima_xiugai"),
+                [&db](QWidget* parent) { return new TFchushihua_mima_xiugai(db, parent); });
+}
+
+}  // namespace lanze
