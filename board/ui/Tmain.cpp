@@ -73,7 +73,7 @@ Tmain::Tmain(Database& db, WindowRegistry& windows, QWidget* parent)
         for (const char* entry : def.entries) {
             addMenuItem(menu, QString::fromUtf8(entry));
         }
-        if (QString::fromUtf8(def.title) == QLatin1String("帮助")) {
+        if (QString::fromUtf8(def.title) == QStringLiteral("帮助")) {
             helpMenu_ = menu;
         }
     }
@@ -84,7 +84,7 @@ Tmain::Tmain(Database& db, WindowRegistry& windows, QWidget* parent)
     for (const char* caption : toolBarDefs()) {
         QAction* a = tools->addAction(QString::fromUtf8(caption));
         addCommand(Place::ToolButton, a->text(), a);
-        if (a->text() == QLatin1String("退出")) {
+        if (a->text() == QStringLiteral("退出")) {
             connect(a, &QAction::triggered, this, &QWidget::close);
         }
     }
@@ -104,9 +104,9 @@ Tmain::Tmain(Database& db, WindowRegistry& windows, QWidget* parent)
           QStringLiteral("已派工未收款"), QStringLiteral("已派工已收款")}) {
         auto* radio = new QRadioButton(state, body);
         radio->setObjectName(state);
-        radio->setChecked(state == QLatin1String("全部"));
+        radio->setChecked(state == QStringLiteral("全部"));
         filters->addWidget(radio);
-        if (state.startsWith(QLatin1String("未派工"))) {
+        if (state.startsWith(QStringLiteral("未派工"))) {
             undispatchedStates_ << radio;
         }
     }
@@ -122,7 +122,7 @@ Tmain::Tmain(Database& db, WindowRegistry& windows, QWidget* parent)
         auto* label = new QLabel(caption, body);
         label->setObjectName(caption);
         legend->addWidget(label);
-        if (caption.startsWith(QLatin1String("未派工"))) {
+        if (caption.startsWith(QStringLiteral("未派工"))) {
             undispatchedStates_ << label;
         }
     }

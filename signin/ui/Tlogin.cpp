@@ -118,7 +118,7 @@ Tlogin::Tlogin(Database& db, WindowRegistry& windows, QString storeDir, QWidget*
 
     SignInState& state = signInState();
     state.skinEnabled = StationSettings(storeDir_).read(QStringLiteral("换肤"));
-    if (state.skinEnabled == QLatin1String("是")) {
+    if (state.skinEnabled == QStringLiteral("是")) {
         Skin::switchOn(QDir(storeDir_).filePath(StoreFiles::kSkin));
     }
     try {
@@ -159,7 +159,7 @@ void Tlogin::prepare() {
 }
 
 void Tlogin::applyLanguage(const QString& language) {
-    if (language != QLatin1String("英语")) {
+    if (language != QStringLiteral("英语")) {
         return;
     }
     setWindowTitle(QStringLiteral("Vovorada Vevadode 2010"));
@@ -266,7 +266,7 @@ void Tlogin::signIn() {
     }
     SignIn::readStation(StationSettings(storeDir_), state);
     main->setHelpMenuVisible(!state.setting(QStringLiteral("公司简称")).isEmpty());
-    main->setDispatchUsed(state.setting(QStringLiteral("是否需要发货功能")) == QLatin1String("需要"));
+    main->setDispatchUsed(state.setting(QStringLiteral("是否需要发货功能")) == QStringLiteral("需要"));
     main->show();
     signInButton_->setEnabled(true);
     // The main window takes over; this dialog stays alive, hidden.
