@@ -23,6 +23,7 @@ QLineEdit* maskedEdit(const QString& name, QWidget* parent) {
 PasswordChangeDialog::PasswordChangeDialog(Database& db, const QString& caption, QWidget* parent)
     : QDialog(parent), db_(db) {
     setWindowTitle(caption);
+    setMinimumWidth(300);
     old_ = maskedEdit(QStringLiteral("原始密码"), this);
     new_ = maskedEdit(QStringLiteral("新密码"), this);
     repeat_ = maskedEdit(QStringLiteral("密码验证"), this);

@@ -17,6 +17,7 @@ Tcaozuoyuan_add::Tcaozuoyuan_add(Database& db, std::optional<qint64> id, QWidget
     : QDialog(parent), db_(db), id_(id) {
     setObjectName(QStringLiteral("Tcaozuoyuan_add"));
     setWindowTitle(QStringLiteral("操作员添加"));
+    setMinimumWidth(300);
     user_ = new QLineEdit(this);
     user_->setObjectName(QStringLiteral("用户"));
     password_ = new QLineEdit(this);

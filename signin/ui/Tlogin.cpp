@@ -55,6 +55,7 @@ Tlogin::Tlogin(Database& db, WindowRegistry& windows, QString storeDir, QWidget*
     : QDialog(parent), db_(db), windows_(windows), storeDir_(std::move(storeDir)) {
     setObjectName(QStringLiteral("Tlogin"));
     setWindowTitle(QStringLiteral("用户登陆"));
+    setMinimumWidth(340);
 
     userLabel_ = label(QStringLiteral("用户："), QStringLiteral("userLabel"), this);
     userBox_ = editableBox({}, QStringLiteral("userBox"), this);
@@ -156,6 +157,8 @@ void Tlogin::prepare() {
         Messages::current().error(e.message());
     }
     signInState().dateSeparator = localeDateSeparator();
+    // The user is preset: the password is what is typed first.
+    passwordEdit_->setFocus();
 }
 
 void Tlogin::applyLanguage(const QString& language) {

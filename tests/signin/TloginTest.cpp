@@ -258,4 +258,15 @@ TEST_P(TloginFlow, TheFlagsNotTheRoleDecideOverTheCommands) {
     EXPECT_TRUE(enabled(Place::MenuItem, QStringLiteral("权限管理")));
 }
 
+TEST_P(TloginFlow, AMainWindowThatCannotBeMadeLeavesOnlyQuitting) {
+    windows = std::make_unique<WindowRegistry>();
+    windows->add(QStringLiteral("Tmain"), [](QWidget*) -> QWidget* { throw std::runtime_error("打印驱动"); });
+    Tlogin& dialog = open();
+    signIn(QStringLiteral("admin"), QStringLiteral("123456"));
+    EXPECT_EQ(messages.texts(), QStringList{SignIn::kWindowsFailed + QStringLiteral("打印驱动")});
+    EXPECT_FALSE(control<QPushButton>("signInButton")->isEnabled());
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+    EXPECT_TRUE(signInState().operatorName.isEmpty());
+}
+
 INSTANTIATE_ENGINES(TloginFlow);
