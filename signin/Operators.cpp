@@ -35,8 +35,9 @@ std::optional<Operators::Record> Operators::byName(const QString& user) {
     return q.first() ? std::optional<Record>(readRecord(q)) : std::nullopt;
 }
 
-Operators::Outcome Operators::add(const QString& user, const QString& password, const QString& repeat,
-                                  const QString& role) {
+// The editor's checks, in the order the operator meets them; the same for a new and an edited operator.
+Operators::Outcome Operators::checkEntry(const QString& user, const QString& password, const QString& repeat,
+                                         const QString& role) {
     if (user.isEmpty()) {
         return {kEnterUser};
     }
@@ -48,6 +49,14 @@ Operators::Outcome Operators::add(const QString& user, const QString& password, 
     }
     if (role.isEmpty()) {
         return {kChooseRole};
+    }
+    return {};
+}
+
+Operators::Outcome Operators::add(const QString& user, const QString& password, const QString& repeat,
+                                  const QString& role) {
+    if (const Outcome refused = checkEntry(user, password, repeat, role); !refused.done()) {
+        return refused;
     }
     Transaction t(db_);
     if (byName(user)) {
@@ -71,17 +80,8 @@ Operators::Outcome Operators::add(const QString& user, const QString& password, 
 
 Operators::Outcome Operators::update(qint64 id, const QString& user, const QString& password,
                                      const QString& repeat, const QString& role) {
-    if (user.isEmpty()) {
-        return {kEnterUser};
-    }
-    if (password.isEmpty()) {
-        return {kEnterPassword};
-    }
-    if (password != repeat) {
-        return {kPasswordsDiffer};
-    }
-    if (role.isEmpty()) {
-        return {kChooseRole};
+    if (const Outcome refused = checkEntry(user, password, repeat, role); !refused.done()) {
+        return refused;
     }
     Transaction t(db_);
     const auto current = byId(id);

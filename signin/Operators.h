@@ -64,6 +64,9 @@ class Operators {
     void saveGroupRights(const QString& user, int group, const QList<bool>& ticked);
 
   private:
+    static Outcome checkEntry(const QString& user, const QString& password, const QString& repeat,
+                              const QString& role);
+
     Database& db_;
 };
 

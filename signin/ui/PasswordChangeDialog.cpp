@@ -1,12 +1,14 @@
 #include "signin/ui/PasswordChangeDialog.h"
 
 #include <QFormLayout>
+
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "core/Messages.h"
 #include "core/db/DbError.h"
+#include "core/ui/DialogButtons.h"
 #include "signin/Operators.h"
 
 namespace lanze {
@@ -31,17 +33,10 @@ PasswordChangeDialog::PasswordChangeDialog(Database& db, const QString& caption,
     form->addRow(QStringLiteral("原始密码"), old_);
     form->addRow(QStringLiteral("新密码"), new_);
     form->addRow(QStringLiteral("密码验证"), repeat_);
-    auto* ok = new QPushButton(QStringLiteral("确定"), this);
-    ok->setObjectName(QStringLiteral("确定"));
-    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
-    cancel->setObjectName(QStringLiteral("取消"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    form->addRow(buttons);
-    connect(ok, &QPushButton::clicked, this, &PasswordChangeDialog::confirm);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    const DialogButtons buttons = DialogButtons::make(this);
+    form->addRow(buttons.row);
+    connect(buttons.ok, &QPushButton::clicked, this, &PasswordChangeDialog::confirm);
+    connect(buttons.cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void PasswordChangeDialog::showEvent(QShowEvent* event) {

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QFormLayout>
+
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -9,6 +10,7 @@
 #include "core/Messages.h"
 #include "core/db/DbError.h"
 #include "core/store/StoreCreator.h"
+#include "core/ui/DialogButtons.h"
 #include "signin/Operators.h"
 
 namespace lanze {
@@ -38,17 +40,10 @@ Tcaozuoyuan_add::Tcaozuoyuan_add(Database& db, std::optional<qint64> id, QWidget
     form->addRow(QStringLiteral("密码"), password_);
     form->addRow(QStringLiteral("重复密码"), repeat_);
     form->addRow(QStringLiteral("权限"), role_);
-    auto* ok = new QPushButton(QStringLiteral("确定"), this);
-    ok->setObjectName(QStringLiteral("确定"));
-    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
-    cancel->setObjectName(QStringLiteral("取消"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    form->addRow(buttons);
-    connect(ok, &QPushButton::clicked, this, &Tcaozuoyuan_add::confirm);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    const DialogButtons buttons = DialogButtons::make(this);
+    form->addRow(buttons.row);
+    connect(buttons.ok, &QPushButton::clicked, this, &Tcaozuoyuan_add::confirm);
+    connect(buttons.cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     if (id_) {
         try {

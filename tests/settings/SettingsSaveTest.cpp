@@ -20,14 +20,13 @@ QByteArray fileBytes(const QString& path) {
 }
 }  // namespace
 
-class SettingsSaveTest : public lanze::test::EngineTest {
+class SettingsSaveTest : public lanze::test::StoreTest {
   protected:
     void SetUp() override {
-        EngineTest::SetUp();
+        StoreTest::SetUp();
         if (IsSkipped()) {
             return;
         }
-        store = std::make_unique<TestStore>(GetParam());
         state.station = settings().readAll();
         StoreSettings::applyTo(StoreSettings::read(store->db()), state);
     }
@@ -41,7 +40,6 @@ class SettingsSaveTest : public lanze::test::EngineTest {
     }
 
     QTemporaryDir dir;
-    std::unique_ptr<TestStore> store;
     SignInState state;
 };
 

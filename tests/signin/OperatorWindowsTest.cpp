@@ -57,20 +57,18 @@ void type(QWidget* window, const char* field, const QString& text) {
 }
 }  // namespace
 
-class OperatorWindows : public lanze::test::EngineTest {
+class OperatorWindows : public lanze::test::StoreTest {
   protected:
     void SetUp() override {
-        EngineTest::SetUp();
+        StoreTest::SetUp();
         if (IsSkipped()) {
             return;
         }
-        store = std::make_unique<TestStore>(GetParam());
         signInState() = SignInState{};
         auto admin = SignIn::verify(db(), QStringLiteral("admin"), QStringLiteral("123456"));
         ASSERT_TRUE(admin);
         SignIn::fillOperator(*admin, signInState());
     }
-    Database& db() { return store->db(); }
     QString column(const QString& user, const QString& name) {
         Query q(db(), QStringLiteral("select * from 登陆 where 用户=:u"));
         q.bindText(QStringLiteral("u"), user);
@@ -78,7 +76,6 @@ class OperatorWindows : public lanze::test::EngineTest {
     }
 
     MessageRecorder messages;
-    std::unique_ptr<TestStore> store;
 };
 
 TEST_P(OperatorWindows, TheListSavesEveryTickAndGuardsDeletion) {

@@ -9,15 +9,8 @@
 using namespace lanze;
 using lanze::test::TestStore;
 
-class OperatorsData : public lanze::test::EngineTest {
+class OperatorsData : public lanze::test::StoreTest {
   protected:
-    void SetUp() override {
-        EngineTest::SetUp();
-        if (!IsSkipped()) {
-            store = std::make_unique<TestStore>(GetParam());
-        }
-    }
-    Database& db() { return store->db(); }
     Operators ops() { return Operators(db()); }
     qint64 count() {
         Query q(db(), QStringLiteral("select count(*) as cc from 登陆"));
@@ -29,7 +22,6 @@ class OperatorsData : public lanze::test::EngineTest {
         q.bindText(QStringLiteral("u"), user);
         return q.first() ? q.text(name) : QStringLiteral("<none>");
     }
-    std::unique_ptr<TestStore> store;
 };
 
 TEST_P(OperatorsData, NewOperatorChecksComeInOrderAndWriteNothing) {

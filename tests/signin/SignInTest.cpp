@@ -37,21 +37,13 @@ TEST(SignInDevices, TypeAndPortChecks) {
     }
 }
 
-class SignInData : public lanze::test::EngineTest {
+class SignInData : public lanze::test::StoreTest {
   protected:
-    void SetUp() override {
-        EngineTest::SetUp();
-        if (!IsSkipped()) {
-            store = std::make_unique<TestStore>(GetParam());
-        }
-    }
-    Database& db() { return store->db(); }
     QString one(const QString& sql, const QString& column) {
         Query q(db(), sql);
         EXPECT_TRUE(q.first());
         return q.text(column);
     }
-    std::unique_ptr<TestStore> store;
 };
 
 TEST_P(SignInData, OnlyTheRightPasswordSignsIn) {

@@ -23,15 +23,14 @@ using namespace lanze;
 using lanze::test::TestStore;
 using Place = Command::Place;
 
-class TloginFlow : public lanze::test::EngineTest {
+class TloginFlow : public lanze::test::StoreTest {
   protected:
     void SetUp() override {
-        EngineTest::SetUp();
+        StoreTest::SetUp();
         if (IsSkipped()) {
             return;
         }
         signInState() = SignInState{};
-        store = std::make_unique<TestStore>(GetParam());
         windows = std::make_unique<WindowRegistry>();
         registerKnownWindows(*windows, db());
     }
@@ -39,7 +38,6 @@ class TloginFlow : public lanze::test::EngineTest {
         login.reset();
         windows.reset();
     }
-    Database& db() { return store->db(); }
     void setting(const QString& section, const QString& value) {
         ASSERT_TRUE(StationSettings(store->folder()).write(section, value));
     }
@@ -76,7 +74,6 @@ class TloginFlow : public lanze::test::EngineTest {
     }
 
     MessageRecorder messages;
-    std::unique_ptr<TestStore> store;
     std::unique_ptr<WindowRegistry> windows;
     std::unique_ptr<Tlogin> login;
 };

@@ -5,6 +5,7 @@
 #include <QUuid>
 
 #include "core/db/DbError.h"
+#include "core/db/Query.h"
 #include "core/store/StoreCreator.h"
 
 namespace lanze::test {
@@ -25,6 +26,19 @@ void EngineTest::SetUp() {
     if (GetParam() == Engine::PostgreSQL && serverUri().isEmpty()) {
         GTEST_SKIP() << "LANZE_TEST_PG is not set: no PostgreSQL server for this run";
     }
+}
+
+void StoreTest::SetUp() {
+    EngineTest::SetUp();
+    if (!IsSkipped()) {
+        store = std::make_unique<TestStore>(GetParam());
+    }
+}
+
+qint64 StoreTest::countRows(const QString& tableAndWhere) {
+    Query q(db(), QStringLiteral("select count(*) as cc from ") + tableAndWhere);
+    EXPECT_TRUE(q.first());
+    return q.integer(QStringLiteral("cc"));
 }
 
 ScratchDatabase::ScratchDatabase(Engine engine) {

@@ -55,6 +55,17 @@ class EngineTest : public testing::TestWithParam<Engine> {
     void SetUp() override;
 };
 
+// Base for tests on a new store, once per engine: store->db() (or db()) is ready in every test.
+class StoreTest : public EngineTest {
+  protected:
+    void SetUp() override;
+    Database& db() { return store->db(); }
+    // The count(*) of a statement's rows, for checking what a command wrote.
+    qint64 countRows(const QString& tableAndWhere);
+
+    std::unique_ptr<TestStore> store;
+};
+
 }  // namespace lanze::test
 
 #define INSTANTIATE_ENGINES(Suite)                                                          \

@@ -10,19 +10,17 @@
 using namespace lanze;
 using lanze::test::TestStore;
 
-class CommandTableUpgradeTest : public lanze::test::EngineTest {
+class CommandTableUpgradeTest : public lanze::test::StoreTest {
   protected:
     void SetUp() override {
-        EngineTest::SetUp();
+        StoreTest::SetUp();
         if (IsSkipped()) {
             return;
         }
-        store = std::make_unique<TestStore>(GetParam());
         patchFile = QDir(store->folder()).filePath(QStringLiteral("buding.db"));
         StoreCreator::createPatchDatabase(patchFile);
         patch = Database::open(ConnectionTarget::fromSqliteFile(patchFile));
     }
-    Database& db() { return store->db(); }
     // Versions go in as the text they were written with, dots and all.
     void addCommand(const QString& version, const QString& sql) {
         Query(*patch, QStringLiteral("insert into 命令表 (版本号, sql语句) values (:v, :s)"))
@@ -51,7 +49,6 @@ class CommandTableUpgradeTest : public lanze::test::EngineTest {
         return QStringLiteral("insert into 区域 (区域) values ('%1')").arg(name);
     }
 
-    std::unique_ptr<TestStore> store;
     QString patchFile;
     std::unique_ptr<Database> patch;
 };
