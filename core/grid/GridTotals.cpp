@@ -1,0 +1,71 @@
+#include "core/grid/GridTotals.h"
+
+#include <QLocale>
+
+#include "core/db/Query.h"
+
+namespace lanze {
+
+GridTotals GridTotals::compute(const Query& statement, const QList<GridColumn>& columns,
+                               const FieldIndex& fields) {
+    GridTotals totals;
+    QStringList parts{QStringLiteral("count(*) as lanze_rows")};
+    QList<int> summed;
+    bool wanted = false;
+    for (int c = 0; c < columns.size(); ++c) {
+        const GridColumn& col = columns[c];
+        wanted = wanted || col.footer.needsTotals();
+        if (col.footer.kind() == FooterSpec::Kind::Sum && fields.indexOf(col.field) >= 0) {
+            parts << QStringLiteral("sum(%1) as lanze_sum%2").arg(col.field).arg(summed.size());
+            summed << c;
+        }
+    }
+    if (!wanted) {
+        return totals;
+    }
+    Query q = statement.wrapped(
+        QStringLiteral("select ") + parts.join(QLatin1Char(',')) + QStringLiteral(" from ("),
+        QStringLiteral(") lanze_grid"));
+    if (q.first()) {
+        totals.counted_ = true;
+        totals.rowCount_ = q.integer(QStringLiteral("lanze_rows"));
+        for (int i = 0; i < summed.size(); ++i) {
+            totals.sums_.insert(summed[i], q.value(QStringLiteral("lanze_sum%1").arg(i)));
+        }
+    }
+    return totals;
+}
+
+Money GridTotals::moneySum(int columnIndex) const {
+    return Query::toMoney(sums_.value(columnIndex));
+}
+
+QString GridTotals::footerText(const GridColumn& column, int columnIndex) const {
+    switch (column.footer.kind()) {
+        case FooterSpec::Kind::None:
+            return QString();
+        case FooterSpec::Kind::Text:
+            return column.footer.text();
+        case FooterSpec::Kind::Count:
+            return counted_ ? FooterSpec::formatCount(column.footer.text(), rowCount_) : QString();
+        case FooterSpec::Kind::Sum:
+            break;
+    }
+    if (!sums_.contains(columnIndex)) {
+        return QString();
+    }
+    const QVariant raw = sums_.value(columnIndex);
+    switch (column.kind) {
+        case ColumnKind::Money:
+            return Query::toMoney(raw).toString(2);
+        case ColumnKind::Integer: {
+            bool ok = false;
+            const qint64 i = raw.toLongLong(&ok);
+            return QString::number(ok ? i : qint64(raw.toString().toDouble()));
+        }
+        default:
+            return QString::number(raw.toString().toDouble(), 'g', QLocale::FloatingPointShortest);
+    }
+}
+
+}  // namespace lanze

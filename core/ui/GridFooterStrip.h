@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QWidget>
+
+class QTableView;
+
+namespace lanze {
+
+class GridModel;
+
+// The footer row under a data grid: one cell per visible column, lined up with the columns as they
+// are resized, moved and scrolled sideways. It paints what the model's footer says.
+class GridFooterStrip : public QWidget {
+    Q_OBJECT
+  public:
+    GridFooterStrip(QTableView* view, GridModel* model, QWidget* parent = nullptr);
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QTableView* view_;
+    GridModel* model_;
+};
+
+}  // namespace lanze
