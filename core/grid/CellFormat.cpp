@@ -7,14 +7,14 @@
 
 namespace lanze {
 
-QString CellFormat::display(ColumnKind kind, const QVariant& raw) {
+QString CellFormat::display(CellKind kind, const QVariant& raw) {
     if (raw.isNull()) {
         return QString();
     }
     switch (kind) {
-        case ColumnKind::Text:
+        case CellKind::Text:
             return Query::toText(raw);
-        case ColumnKind::Memo: {
+        case CellKind::Memo: {
             // A memo shows its first stretch of text on one line; the editor shows it whole.
             QString s = Query::toText(raw);
             s.replace(QLatin1String("\r\n"), QLatin1String(" "));
@@ -22,29 +22,29 @@ QString CellFormat::display(ColumnKind kind, const QVariant& raw) {
             s.replace(QLatin1Char('\r'), QLatin1Char(' '));
             return s;
         }
-        case ColumnKind::Integer: {
+        case CellKind::Integer: {
             bool ok = false;
             const qint64 i = raw.toLongLong(&ok);
             return ok ? QString::number(i) : Query::toText(raw);
         }
-        case ColumnKind::Number: {
+        case CellKind::Number: {
             bool ok = false;
             const double d = raw.toString().trimmed().toDouble(&ok);
-            return ok ? QString::number(d, 'g', QLocale::FloatingPointShortest) : Query::toText(raw);
+            return ok ? number(d) : Query::toText(raw);
         }
-        case ColumnKind::Money:
+        case CellKind::Money:
             try {
                 return Query::toMoney(raw).toString(2);
             } catch (const DbError&) {
                 return Query::toText(raw);
             }
-        case ColumnKind::YesNo:
+        case CellKind::YesNo:
             return QString();  // shown as a check mark
-        case ColumnKind::Date: {
+        case CellKind::Date: {
             const QDateTime dt = Query::toDateTime(raw);
             return dt.isValid() ? dt.date().toString(QStringLiteral("yyyy-MM-dd")) : Query::toText(raw);
         }
-        case ColumnKind::DateTime: {
+        case CellKind::DateTime: {
             const QDateTime dt = Query::toDateTime(raw);
             return dt.isValid() ? dt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : Query::toText(raw);
         }
@@ -52,8 +52,13 @@ QString CellFormat::display(ColumnKind kind, const QVariant& raw) {
     return Query::toText(raw);
 }
 
-bool CellFormat::alignsRight(ColumnKind kind) {
-    return kind == ColumnKind::Integer || kind == ColumnKind::Number || kind == ColumnKind::Money;
+QString CellFormat::number(double value) {
+    // Plain decimals, never an exponent: 200000, 0.75.
+    return QString::number(value, 'f', QLocale::FloatingPointShortest);
+}
+
+bool CellFormat::alignsRight(CellKind kind) {
+    return kind == CellKind::Integer || kind == CellKind::Number || kind == CellKind::Money;
 }
 
 }  // namespace lanze

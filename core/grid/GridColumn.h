@@ -5,8 +5,8 @@
 
 namespace lanze {
 
-// How a grid column reads and shows its field.
-enum class ColumnKind {
+// How a grid column shows its field (the display side of the stored column kinds).
+enum class CellKind {
     Text,
     Integer,
     Number,    // double precision: quantities, points, discount rates
@@ -47,7 +47,7 @@ class FooterSpec {
 struct GridColumn {
     QString field;  // column name in the query result (matched without regard to letter case)
     QString title;  // caption; the field name when empty
-    ColumnKind kind = ColumnKind::Text;
+    CellKind kind = CellKind::Text;
     int width = 80;  // pixels
     bool visible = true;
     bool sortable = true;  // title click sorts (memo columns never do)
@@ -56,11 +56,11 @@ struct GridColumn {
     QStringList pickList;
 
     GridColumn() = default;
-    GridColumn(QString field_, QString title_, ColumnKind kind_ = ColumnKind::Text, int width_ = 80)
+    GridColumn(QString field_, QString title_, CellKind kind_ = CellKind::Text, int width_ = 80)
         : field(std::move(field_)), title(std::move(title_)), kind(kind_), width(width_) {}
 
     QString caption() const { return title.isEmpty() ? field : title; }
-    bool canSort() const { return sortable && kind != ColumnKind::Memo; }
+    bool canSort() const { return sortable && kind != CellKind::Memo; }
 
     // Chainable setters for building a column list in one expression.
     GridColumn& withFooter(FooterSpec f) {

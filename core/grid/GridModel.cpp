@@ -82,12 +82,17 @@ void GridModel::setQuery(Query statement) {
     }
     endResetModel();
     try {
-        totals_ = GridTotals::compute(*statement_, columns_, *fields_);
+        updateTotals();
     } catch (...) {
         emit footerChanged();
         throw;
     }
     emit footerChanged();
+}
+
+void GridModel::updateTotals() {
+    totals_ = atEnd_ ? GridTotals::fromRows(rows_, columns_, *fields_)
+                     : GridTotals::compute(*statement_, columns_, *fields_);
 }
 
 void GridModel::refresh() {
@@ -103,7 +108,7 @@ void GridModel::refresh() {
         throw;
     }
     endResetModel();
-    totals_ = GridTotals::compute(*statement_, columns_, *fields_);
+    updateTotals();
     emit footerChanged();
 }
 
@@ -267,11 +272,10 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
         case Qt::DisplayRole:
             return CellFormat::display(col.kind, rawValue(index.row(), index.column()));
         case Qt::ToolTipRole:
-            return col.kind == ColumnKind::Memo
-                       ? QVariant(Query::toText(rawValue(index.row(), index.column())))
-                       : QVariant();
+            return col.kind == CellKind::Memo ? QVariant(Query::toText(rawValue(index.row(), index.column())))
+                                              : QVariant();
         case Qt::CheckStateRole:
-            if (col.kind != ColumnKind::YesNo || !hasField(index.column())) {
+            if (col.kind != CellKind::YesNo || !hasField(index.column())) {
                 return QVariant();
             }
             return Query::toYesNo(rawValue(index.row(), index.column())) ? Qt::Checked : Qt::Unchecked;

@@ -91,6 +91,7 @@ class GridModel : public QAbstractTableModel {
 
   private:
     void runRows();  // inside a model reset
+    void updateTotals();
     QList<QVariantList> readBatch(int limit);
     void dropRows();
 

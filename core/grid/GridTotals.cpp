@@ -1,8 +1,7 @@
 #include "core/grid/GridTotals.h"
 
-#include <QLocale>
-
 #include "core/db/Query.h"
+#include "core/grid/CellFormat.h"
 
 namespace lanze {
 
@@ -36,6 +35,40 @@ GridTotals GridTotals::compute(const Query& statement, const QList<GridColumn>& 
     return totals;
 }
 
+GridTotals GridTotals::fromRows(const QList<QVariantList>& rows, const QList<GridColumn>& columns,
+                                const FieldIndex& fields) {
+    GridTotals totals;
+    totals.counted_ = true;
+    totals.rowCount_ = rows.size();
+    for (int c = 0; c < columns.size(); ++c) {
+        const GridColumn& col = columns[c];
+        const int at = fields.indexOf(col.field);
+        if (col.footer.kind() != FooterSpec::Kind::Sum || at < 0) {
+            continue;
+        }
+        if (col.kind == CellKind::Money) {
+            Money sum;
+            for (const QVariantList& row : rows) {
+                sum += Query::toMoney(row.value(at));
+            }
+            totals.sums_.insert(c, QVariant::fromValue<qlonglong>(sum.units()));
+        } else if (col.kind == CellKind::Integer) {
+            qint64 sum = 0;
+            for (const QVariantList& row : rows) {
+                sum += row.value(at).toLongLong();
+            }
+            totals.sums_.insert(c, QVariant::fromValue<qlonglong>(sum));
+        } else {
+            double sum = 0;
+            for (const QVariantList& row : rows) {
+                sum += row.value(at).toString().toDouble();
+            }
+            totals.sums_.insert(c, sum);
+        }
+    }
+    return totals;
+}
+
 Money GridTotals::moneySum(int columnIndex) const {
     return Query::toMoney(sums_.value(columnIndex));
 }
@@ -56,15 +89,11 @@ QString GridTotals::footerText(const GridColumn& column, int columnIndex) const 
     }
     const QVariant raw = sums_.value(columnIndex);
     switch (column.kind) {
-        case ColumnKind::Money:
-            return Query::toMoney(raw).toString(2);
-        case ColumnKind::Integer: {
-            bool ok = false;
-            const qint64 i = raw.toLongLong(&ok);
-            return QString::number(ok ? i : qint64(raw.toString().toDouble()));
-        }
+        case CellKind::Money:
+        case CellKind::Integer:
+            return CellFormat::display(column.kind, raw.isNull() ? QVariant(0) : raw);
         default:
-            return QString::number(raw.toString().toDouble(), 'g', QLocale::FloatingPointShortest);
+            return CellFormat::number(raw.toString().toDouble());
     }
 }
 

@@ -27,13 +27,24 @@ QSize GridFooterStrip::sizeHint() const {
     return QSize(100, fontMetrics().height() + 8);
 }
 
+int GridFooterStrip::viewportLeft() const {
+    // The strip sits directly under the view; the view's cells start where its viewport does.
+    return view_->viewport()->mapTo(view_->window(), QPoint(0, 0)).x() - mapTo(window(), QPoint(0, 0)).x();
+}
+
+QRect GridFooterStrip::cellRect(int column) const {
+    const QHeaderView* header = view_->horizontalHeader();
+    if (column < 0 || column >= header->count() || header->isSectionHidden(column)) {
+        return QRect();
+    }
+    return QRect(viewportLeft() + header->sectionViewportPosition(column), 0, header->sectionSize(column),
+                 height());
+}
+
 void GridFooterStrip::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), palette().button());
-    // The strip sits directly under the view; the view's cells start where its viewport does.
-    const QRect viewport = view_->viewport()->geometry();
-    const int left = view_->geometry().x() - geometry().x() + viewport.x();
-    p.setClipRect(QRect(left, 0, viewport.width(), height()));
+    p.setClipRect(QRect(viewportLeft(), 0, view_->viewport()->width(), height()));
     const QColor line = palette().color(QPalette::Mid);
     const QHeaderView* header = view_->horizontalHeader();
     for (int visual = 0; visual < header->count(); ++visual) {
@@ -41,8 +52,7 @@ void GridFooterStrip::paintEvent(QPaintEvent*) {
         if (header->isSectionHidden(column) || column >= model_->columnCount()) {
             continue;
         }
-        const QRect cell(left + header->sectionViewportPosition(column), 0, header->sectionSize(column),
-                         height());
+        const QRect cell = cellRect(column);
         p.setPen(line);
         p.drawLine(cell.topRight(), cell.bottomRight());
         const QString text = model_->footerText(column);

@@ -16,11 +16,16 @@ class GridFooterStrip : public QWidget {
     GridFooterStrip(QTableView* view, GridModel* model, QWidget* parent = nullptr);
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
+    // Where the footer cell of a column lies in the strip: under the column as it is now placed and
+    // scrolled. Empty for a hidden column.
+    QRect cellRect(int column) const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    int viewportLeft() const;
+
     QTableView* view_;
     GridModel* model_;
 };

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
@@ -125,6 +126,23 @@ TEST_P(DataGridTest, RowColoursAndFooterReachTheScreen) {
     EXPECT_GE(grid->footer()->geometry().top(), grid->view()->geometry().bottom());
     EXPECT_EQ(grid->model()->footerText(Amount), QStringLiteral("19.30"));
     EXPECT_EQ(grid->model()->footerText(Number), QStringLiteral("4张"));
+}
+
+TEST_P(DataGridTest, FooterCellsStayUnderTheirColumnsWhenScrolledAndMoved) {
+    grid->resize(300, 300);
+    header()->moveSection(header()->visualIndex(Amount), 1);
+    grid->view()->horizontalScrollBar()->setValue(120);
+    QApplication::processEvents();
+    for (int column : {int(Number), int(Amount), int(Time)}) {
+        SCOPED_TRACE(column);
+        const QPoint titleLeft = grid->view()->mapTo(grid.get(), header()->pos()) +
+                                 QPoint(header()->sectionViewportPosition(column), 0);
+        const QPoint footerLeft =
+            grid->footer()->mapTo(grid.get(), grid->footer()->cellRect(column).topLeft());
+        EXPECT_EQ(footerLeft.x(), titleLeft.x());
+        EXPECT_EQ(grid->footer()->cellRect(column).width(), header()->sectionSize(column));
+    }
+    EXPECT_TRUE(grid->footer()->cellRect(Paid).isEmpty());  // hidden column
 }
 
 TEST_P(DataGridTest, PickListColumnsEditThroughADropDown) {
