@@ -57,6 +57,14 @@ class Query {
     // that sorts or totals the rows of the statement it was given: wrapped("select * from (", ") g").
     Query wrapped(const QString& before, const QString& after) const;
     bool isExecuted() const { return query_.isActive(); }
+    // Rows are read one after the other by default. A grid that reads its rows a batch at a time while
+    // other statements run in between switches this off before exec on the server: the server's
+    // streamed results are lost when the connection runs another statement.
+    Query& setForwardOnly(bool on) {
+        query_.setForwardOnly(on);
+        return *this;
+    }
+    Database& database() const { return db_; }
 
     // Convenience for a single statement that returns nothing.
     static void run(Database& db, const QString& sql) { Query(db, sql).exec(); }

@@ -2,6 +2,8 @@
 
 #include <QSqlError>
 #include <QSqlRecord>
+#include <algorithm>
+#include <limits>
 
 #include "core/db/DbError.h"
 #include "core/grid/CellFormat.h"
@@ -58,7 +60,9 @@ void GridModel::setQuery(Query statement) {
     beginResetModel();
     try {
         statement_ = std::make_unique<Query>(statement.wrapped(QString(), QString()));
+        const bool streamed = statement.isExecuted() && mustHoldWholeResult(statement);
         if (!statement.isExecuted()) {
+            prepareForBatches(statement);
             statement.exec();
         }
         result_ = statement.release();
@@ -73,7 +77,8 @@ void GridModel::setQuery(Query statement) {
         for (const GridColumn& col : columns_) {
             sourceOf_ << fields_->indexOf(col.field);
         }
-        rows_ = readBatch(BatchSize);
+        // A streamed server result would be lost at the next statement: read it all now.
+        rows_ = readBatch(streamed ? std::numeric_limits<int>::max() : BatchSize);
     } catch (...) {
         dropRows();
         statement_.reset();
@@ -123,10 +128,23 @@ void GridModel::runRows() {
                                             .arg(columns_[order.column].field,
                                                  order.descending ? QStringLiteral("desc nulls last")
                                                                   : QStringLiteral("asc nulls first")));
+    prepareForBatches(q);
     q.exec();
     result_ = q.release();
     atEnd_ = false;
     rows_ = readBatch(BatchSize);
+}
+
+bool GridModel::mustHoldWholeResult(const Query& statement) {
+    return statement.database().dialect().isPostgres();
+}
+
+void GridModel::prepareForBatches(Query& statement) {
+    // The server hands the whole result over at once and the rows wait on this side until the view
+    // reaches them; the embedded engine reads them from the file as they are asked for.
+    if (mustHoldWholeResult(statement)) {
+        statement.setForwardOnly(false);
+    }
 }
 
 QList<QVariantList> GridModel::readBatch(int limit) {
@@ -135,7 +153,7 @@ QList<QVariantList> GridModel::readBatch(int limit) {
         return batch;
     }
     const int width = fields_ ? fields_->size() : 0;
-    batch.reserve(limit);
+    batch.reserve(std::min(limit, BatchSize));
     while (batch.size() < limit) {
         if (!result_.next()) {
             atEnd_ = true;

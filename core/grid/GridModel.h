@@ -92,6 +92,8 @@ class GridModel : public QAbstractTableModel {
   private:
     void runRows();  // inside a model reset
     void updateTotals();
+    static bool mustHoldWholeResult(const Query& statement);
+    static void prepareForBatches(Query& statement);
     QList<QVariantList> readBatch(int limit);
     void dropRows();
 

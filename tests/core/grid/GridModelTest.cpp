@@ -127,6 +127,32 @@ TEST_P(GridModelTest, RowsComeInBatchesWhileTotalsAndSortsCoverTheWholeQuery) {
     EXPECT_EQ(model.footerText(Amount), QStringLiteral("279.79"));
 }
 
+TEST_P(GridModelTest, UnreadRowsSurviveWritesCommittedAndRolledBackMeanwhile) {
+    db().execute(
+        QStringLiteral("with recursive n(i) as (select 1 union all select i+1 from n where i<1000) "
+                       "insert into 单 (序号,单据编号,金额) select i, 'N'||i, 1000 from n"));
+    GridModel model;
+    model.setColumns(columns());
+    model.setQuery(query());
+    ASSERT_TRUE(model.canFetchMore());
+    {
+        Transaction saved(db());
+        insert(2000, QStringLiteral("X"), QStringLiteral("1"), 1, false, false);
+        saved.commit();
+    }
+    {
+        Transaction failed(db());
+        insert(2001, QStringLiteral("Y"), QStringLiteral("1"), 1, false, false);
+    }  // rolled back
+    model.fetchAll();
+    EXPECT_GE(model.rowCount(), 1000);
+    EXPECT_EQ(model.index(999, Number).data().toString(), QStringLiteral("N1000"));
+    model.refresh();
+    model.fetchAll();
+    EXPECT_EQ(model.rowCount(), 1001);
+    EXPECT_EQ(model.footerText(Number), QStringLiteral("1001张"));
+}
+
 TEST_P(GridModelTest, CellsShowTheStoredValueInTheirCellKind) {
     insertFour();
     GridModel model;
