@@ -16,12 +16,9 @@ GridModel::~GridModel() = default;
 
 void GridModel::setColumns(const QList<GridColumn>& columns) {
     beginResetModel();
-    dropRows();
-    statement_.reset();
-    totals_ = GridTotals();
-    footerOverrides_.clear();
     columns_ = columns;
-    sort_.reset(int(columns_.size()));
+    footerOverrides_.clear();
+    forgetQuery();
     endResetModel();
     emit headerDataChanged(Qt::Horizontal, 0, int(columns_.size()) - 1);
     emit footerChanged();
@@ -42,22 +39,26 @@ void GridModel::dropRows() {
     atEnd_ = true;
 }
 
-void GridModel::clear() {
-    beginResetModel();
+void GridModel::forgetQuery() {
     dropRows();
     statement_.reset();
     fields_.reset();
     sourceOf_.clear();
     totals_ = GridTotals();
     sort_.reset(int(columns_.size()));
+}
+
+void GridModel::clear() {
+    beginResetModel();
+    forgetQuery();
     endResetModel();
     emit headerDataChanged(Qt::Horizontal, 0, int(columns_.size()) - 1);
     emit footerChanged();
 }
 
 void GridModel::setQuery(Query statement) {
-    clear();
     beginResetModel();
+    forgetQuery();
     try {
         statement_ = std::make_unique<Query>(statement.wrapped(QString(), QString()));
         const bool streamed = statement.isExecuted() && mustHoldWholeResult(statement);
@@ -80,12 +81,14 @@ void GridModel::setQuery(Query statement) {
         // A streamed server result would be lost at the next statement: read it all now.
         rows_ = readBatch(streamed ? std::numeric_limits<int>::max() : BatchSize);
     } catch (...) {
-        dropRows();
-        statement_.reset();
+        forgetQuery();
         endResetModel();
+        emit headerDataChanged(Qt::Horizontal, 0, int(columns_.size()) - 1);
+        emit footerChanged();
         throw;
     }
     endResetModel();
+    emit headerDataChanged(Qt::Horizontal, 0, int(columns_.size()) - 1);
     try {
         updateTotals();
     } catch (...) {

@@ -96,6 +96,7 @@ class GridModel : public QAbstractTableModel {
     static void prepareForBatches(Query& statement);
     QList<QVariantList> readBatch(int limit);
     void dropRows();
+    void forgetQuery();
 
     QList<GridColumn> columns_;
     std::unique_ptr<Query> statement_;  // the statement as given, never executed itself
