@@ -1,7 +1,7 @@
 // Load and paint times of the shared data grid on 100 000 orders, with the board's columns, footers
 // and row colours, on a new store of each engine.
 // Usage: lanze-gridbench [--rows N] [--size WxH] [--shot FILE.png] [postgresql://user@host:port/db]
-// --shot saves the first screen of the grid (SQLite run) with the sideways scroll bar moved half way.
+// --shot saves a picture of the grid (SQLite run) after two title clicks, scrolled sideways half way.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QHeaderView>
@@ -120,15 +120,6 @@ void measure(const QString& label, Database& db, int rows, QSize size, const QSt
     out << QStringLiteral("  first paint: %1 ms\n").arg(paint, 0, 'f', 1);
     out << QStringLiteral("  footer: %1 | %2 | %3\n")
                .arg(grid.model()->footerText(1), grid.model()->footerText(7), grid.model()->footerText(8));
-    if (!shot.isEmpty()) {
-        QScrollBar* sideways = grid.view()->horizontalScrollBar();
-        sideways->setValue(sideways->maximum() / 2);
-        grid.view()->selectRow(2);
-        QApplication::processEvents();
-        grid.grab().save(shot);
-        out << QStringLiteral("  picture: %1\n").arg(shot);
-    }
-
     t.restart();
     grid.clickTitle(3);
     grid.grab();
@@ -153,6 +144,20 @@ void measure(const QString& label, Database& db, int rows, QSize size, const QSt
     out << QStringLiteral("  select all and read %1 order numbers: %2 ms\n")
                .arg(selected)
                .arg(ms(t), 0, 'f', 1);
+
+    if (!shot.isEmpty()) {
+        // Two titles with markers (the rows follow the last one), a selected row, scrolled sideways.
+        grid.clickTitle(3);
+        grid.clickTitle(6);
+        grid.view()->clearSelection();
+        grid.view()->selectRow(2);
+        grid.view()->scrollToTop();
+        QScrollBar* sideways = grid.view()->horizontalScrollBar();
+        sideways->setValue(sideways->maximum() / 2);
+        QApplication::processEvents();
+        grid.grab().save(shot);
+        out << QStringLiteral("  picture: %1\n").arg(shot);
+    }
 }
 
 }  // namespace
