@@ -2,7 +2,7 @@
 
 namespace lanze {
 
-QString FooterSpec::formatCount(const QString& format, qint64 count) {
+QString ColumnFooter::formatCount(const QString& format, qint64 count) {
     const QString number = QString::number(count);
     const qsizetype start = format.indexOf(QLatin1Char('#'));
     if (start < 0) {

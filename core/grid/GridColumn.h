@@ -18,17 +18,17 @@ enum class CellKind {
 };
 
 // What the footer row shows under one column.
-class FooterSpec {
+class ColumnFooter {
   public:
     enum class Kind { None, Sum, Count, Text };
 
-    FooterSpec() = default;
+    ColumnFooter() = default;
     // The total of the column over every row of the query (exact for money).
-    static FooterSpec sum() { return FooterSpec(Kind::Sum, QString()); }
+    static ColumnFooter sum() { return ColumnFooter(Kind::Sum, QString()); }
     // The number of rows of the query; the first run of '#' in the format is replaced by it: "###张".
-    static FooterSpec count(const QString& format) { return FooterSpec(Kind::Count, format); }
+    static ColumnFooter count(const QString& format) { return ColumnFooter(Kind::Count, format); }
     // A fixed caption such as "当前订单：".
-    static FooterSpec text(const QString& caption) { return FooterSpec(Kind::Text, caption); }
+    static ColumnFooter text(const QString& caption) { return ColumnFooter(Kind::Text, caption); }
 
     Kind kind() const { return kind_; }
     const QString& text() const { return text_; }
@@ -38,7 +38,7 @@ class FooterSpec {
     static QString formatCount(const QString& format, qint64 count);
 
   private:
-    FooterSpec(Kind kind, QString text) : kind_(kind), text_(std::move(text)) {}
+    ColumnFooter(Kind kind, QString text) : kind_(kind), text_(std::move(text)) {}
     Kind kind_ = Kind::None;
     QString text_;
 };
@@ -51,7 +51,7 @@ struct GridColumn {
     int width = 80;  // pixels
     bool visible = true;
     bool sortable = true;  // title click sorts (memo columns never do)
-    FooterSpec footer;
+    ColumnFooter footer;
     // Values offered by a drop-down when the grid lets the user edit this column.
     QStringList pickList;
 
@@ -63,7 +63,7 @@ struct GridColumn {
     bool canSort() const { return sortable && kind != CellKind::Memo; }
 
     // Chainable setters for building a column list in one expression.
-    GridColumn& withFooter(FooterSpec f) {
+    GridColumn& withFooter(ColumnFooter f) {
         footer = std::move(f);
         return *this;
     }

@@ -14,7 +14,7 @@ GridTotals GridTotals::compute(const Query& statement, const QList<GridColumn>& 
     for (int c = 0; c < columns.size(); ++c) {
         const GridColumn& col = columns[c];
         wanted = wanted || col.footer.needsTotals();
-        if (col.footer.kind() == FooterSpec::Kind::Sum && fields.indexOf(col.field) >= 0) {
+        if (col.footer.kind() == ColumnFooter::Kind::Sum && fields.indexOf(col.field) >= 0) {
             parts << QStringLiteral("sum(%1) as lanze_sum%2").arg(col.field).arg(summed.size());
             summed << c;
         }
@@ -43,7 +43,7 @@ GridTotals GridTotals::fromRows(const QList<QVariantList>& rows, const QList<Gri
     for (int c = 0; c < columns.size(); ++c) {
         const GridColumn& col = columns[c];
         const int at = fields.indexOf(col.field);
-        if (col.footer.kind() != FooterSpec::Kind::Sum || at < 0) {
+        if (col.footer.kind() != ColumnFooter::Kind::Sum || at < 0) {
             continue;
         }
         if (col.kind == CellKind::Money) {
@@ -75,13 +75,13 @@ Money GridTotals::moneySum(int columnIndex) const {
 
 QString GridTotals::footerText(const GridColumn& column, int columnIndex) const {
     switch (column.footer.kind()) {
-        case FooterSpec::Kind::None:
+        case ColumnFooter::Kind::None:
             return QString();
-        case FooterSpec::Kind::Text:
+        case ColumnFooter::Kind::Text:
             return column.footer.text();
-        case FooterSpec::Kind::Count:
-            return counted_ ? FooterSpec::formatCount(column.footer.text(), rowCount_) : QString();
-        case FooterSpec::Kind::Sum:
+        case ColumnFooter::Kind::Count:
+            return counted_ ? ColumnFooter::formatCount(column.footer.text(), rowCount_) : QString();
+        case ColumnFooter::Kind::Sum:
             break;
     }
     if (!sums_.contains(columnIndex)) {

@@ -17,7 +17,7 @@ class GridFooterStrip;
 // row of sums, counts and captions, title-click sorting, columns the user can drag into another order,
 // per-cell colours and pick lists for editing grids.
 //
-//   grid->setColumns({GridColumn("单据编号", "单据编号").withFooter(FooterSpec::count("###张")), ...});
+//   grid->setColumns({GridColumn("单据编号", "单据编号").withFooter(ColumnFooter::count("###张")), ...});
 //   Query q(db, "select ... where 购物日期=:rq");
 //   q.bindDate("rq", day);
 //   grid->setQuery(std::move(q));

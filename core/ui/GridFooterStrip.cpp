@@ -59,7 +59,7 @@ void GridFooterStrip::paintEvent(QPaintEvent*) {
         if (text.isEmpty()) {
             continue;
         }
-        const bool right = model_->column(column).footer.kind() == FooterSpec::Kind::Sum ||
+        const bool right = model_->column(column).footer.kind() == ColumnFooter::Kind::Sum ||
                            CellFormat::alignsRight(model_->column(column).kind);
         p.setPen(palette().color(QPalette::ButtonText));
         p.drawText(cell.adjusted(4, 0, -4, 0),

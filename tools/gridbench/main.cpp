@@ -42,18 +42,18 @@ void fillOrders(Database& db, int rows) {
 QList<GridColumn> boardColumns() {
     return {
         GridColumn(QStringLiteral("订单状态"), QStringLiteral("订单状态"), CellKind::Text, 100)
-            .withFooter(FooterSpec::text(QStringLiteral("当前订单："))),
+            .withFooter(ColumnFooter::text(QStringLiteral("当前订单："))),
         GridColumn(QStringLiteral("单据编号"), QStringLiteral("单据编号"), CellKind::Text, 110)
-            .withFooter(FooterSpec::count(QStringLiteral("###张"))),
+            .withFooter(ColumnFooter::count(QStringLiteral("###张"))),
         GridColumn(QStringLiteral("时间"), QStringLiteral("时间"), CellKind::Text, 70),
         GridColumn(QStringLiteral("客户姓名"), QStringLiteral("客户姓名"), CellKind::Text, 90),
         GridColumn(QStringLiteral("电话"), QStringLiteral("电话"), CellKind::Text, 100),
         GridColumn(QStringLiteral("区域"), QStringLiteral("区域"), CellKind::Text, 70),
         GridColumn(QStringLiteral("地址"), QStringLiteral("地址"), CellKind::Text, 130),
         GridColumn(QStringLiteral("份数"), QStringLiteral("项目数"), CellKind::Number, 60)
-            .withFooter(FooterSpec::sum()),
+            .withFooter(ColumnFooter::sum()),
         GridColumn(QStringLiteral("应付货款"), QStringLiteral("应付货款"), CellKind::Money, 90)
-            .withFooter(FooterSpec::sum()),
+            .withFooter(ColumnFooter::sum()),
         GridColumn(QStringLiteral("配送工"), QStringLiteral("工作人员"), CellKind::Text, 80),
         GridColumn(QStringLiteral("发货备注"), QStringLiteral("发货备注"), CellKind::Memo, 120),
     };

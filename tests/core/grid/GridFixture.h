@@ -67,14 +67,14 @@ class GridFixture : public EngineTest {
     static QList<GridColumn> columns() {
         return {
             GridColumn(QStringLiteral("发货完毕"), QStringLiteral("已派工"), CellKind::YesNo)
-                .withFooter(FooterSpec::text(QStringLiteral("当前订单："))),
+                .withFooter(ColumnFooter::text(QStringLiteral("当前订单："))),
             GridColumn(QStringLiteral("单据编号"), QString())
-                .withFooter(FooterSpec::count(QStringLiteral("###张"))),
+                .withFooter(ColumnFooter::count(QStringLiteral("###张"))),
             GridColumn(QStringLiteral("客户"), QStringLiteral("客户姓名")),
             GridColumn(QStringLiteral("金额"), QStringLiteral("应付货款"), CellKind::Money)
-                .withFooter(FooterSpec::sum()),
+                .withFooter(ColumnFooter::sum()),
             GridColumn(QStringLiteral("份数"), QStringLiteral("项目数"), CellKind::Number)
-                .withFooter(FooterSpec::sum()),
+                .withFooter(ColumnFooter::sum()),
             GridColumn(QStringLiteral("时间"), QString(), CellKind::DateTime, 140),
             GridColumn(QStringLiteral("备注"), QStringLiteral("发货备注"), CellKind::Memo),
             GridColumn(QStringLiteral("交款完毕"), QString(), CellKind::YesNo).hidden(),

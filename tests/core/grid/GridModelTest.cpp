@@ -94,10 +94,10 @@ TEST_P(GridModelTest, FooterShowsExactMoneySumCountAndCaptions) {
 }
 
 TEST_P(GridModelTest, CountFormatReplacesTheRunOfHashes) {
-    EXPECT_EQ(FooterSpec::formatCount(QStringLiteral("###张"), 1234), QStringLiteral("1234张"));
-    EXPECT_EQ(FooterSpec::formatCount(QStringLiteral("#张"), 7), QStringLiteral("7张"));
-    EXPECT_EQ(FooterSpec::formatCount(QStringLiteral("共###单"), 0), QStringLiteral("共0单"));
-    EXPECT_EQ(FooterSpec::formatCount(QStringLiteral("张"), 3), QStringLiteral("3张"));
+    EXPECT_EQ(ColumnFooter::formatCount(QStringLiteral("###张"), 1234), QStringLiteral("1234张"));
+    EXPECT_EQ(ColumnFooter::formatCount(QStringLiteral("#张"), 7), QStringLiteral("7张"));
+    EXPECT_EQ(ColumnFooter::formatCount(QStringLiteral("共###单"), 0), QStringLiteral("共0单"));
+    EXPECT_EQ(ColumnFooter::formatCount(QStringLiteral("张"), 3), QStringLiteral("3张"));
 }
 
 TEST_P(GridModelTest, RowsComeInBatchesWhileTotalsAndSortsCoverTheWholeQuery) {
