@@ -121,8 +121,17 @@ bool Query::isNull(const QString& column) const {
     return query_.isNull(columnIndex(column));
 }
 
+Query Query::wrapped(const QString& before, const QString& after) const {
+    Query q(db_, before + originalSql_ + after);
+    q.values_ = values_;
+    return q;
+}
+
 QString Query::text(const QString& column) const {
-    const QVariant v = value(column);
+    return toText(value(column));
+}
+
+QString Query::toText(const QVariant& v) {
     if (v.isNull()) {
         return QString(QLatin1String(""));
     }
@@ -163,7 +172,10 @@ double Query::number(const QString& column) const {
 }
 
 bool Query::yesNo(const QString& column) const {
-    const QVariant v = value(column);
+    return toYesNo(value(column));
+}
+
+bool Query::toYesNo(const QVariant& v) {
     if (v.isNull()) {
         return false;
     }

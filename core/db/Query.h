@@ -53,6 +53,18 @@ class Query {
     int rowsAffected() const { return query_.numRowsAffected(); }
     // Hands the executed statement to a grid model.
     QSqlQuery release() { return std::move(query_); }
+    // A new, not yet executed statement around this one's text with the same bound values, for a grid
+    // that sorts or totals the rows of the statement it was given: wrapped("select * from (", ") g").
+    Query wrapped(const QString& before, const QString& after) const;
+    bool isExecuted() const { return query_.isActive(); }
+    // Rows are read one after the other by default. A grid that reads its rows a batch at a time while
+    // other statements run in between switches this off before exec on the server: the server's
+    // streamed results are lost when the connection runs another statement.
+    Query& setForwardOnly(bool on) {
+        query_.setForwardOnly(on);
+        return *this;
+    }
+    Database& database() const { return db_; }
 
     // Convenience for a single statement that returns nothing.
     static void run(Database& db, const QString& sql) { Query(db, sql).exec(); }
@@ -60,6 +72,8 @@ class Query {
     // Conversions shared with the grid models, which read raw values.
     static Money toMoney(const QVariant& v);
     static QDateTime toDateTime(const QVariant& v);
+    static QString toText(const QVariant& v);
+    static bool toYesNo(const QVariant& v);
 
   private:
     int columnIndex(const QString& column) const;
