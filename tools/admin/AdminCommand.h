@@ -29,4 +29,7 @@ std::unique_ptr<Database> openStoreArgument(const QString& dirOrUri);
 QString takeOption(QStringList& args, const QString& name, const QString& fallback = QString());
 bool takeFlag(QStringList& args, const QString& name);
 
+// Verbs kept in files of their own.
+int generateCommand(const QStringList& args, QTextStream& out, QTextStream& err);
+
 }  // namespace lanze

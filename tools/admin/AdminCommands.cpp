@@ -117,6 +117,10 @@ const std::vector<AdminCommand>& adminCommands() {
          create},
         {QStringLiteral("check"), QStringLiteral("check DIR|URI"), check},
         {QStringLiteral("upgrade"), QStringLiteral("upgrade DIR|URI [--patch buding.db]"), upgrade},
+        {QStringLiteral("generate"),
+         QStringLiteral("generate DIR|URI --days N [--customers N] [--seed S] [--orders-per-day N] [--until "
+                        "yyyy-MM-dd]"),
+         generateCommand},
     };
     return all;
 }
