@@ -385,6 +385,13 @@ void Schema::dropIndexes(Database& db) {
     }
 }
 
+void Schema::createIndexes(Database& db) {
+    for (const auto& i : indexes()) {
+        db.execute(QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)")
+                       .arg(i.name, i.table, i.columns.join(QStringLiteral(", "))));
+    }
+}
+
 QStringList Schema::missing(Database& db) {
     // Asking each table for an empty result works alike on both engines and in any server schema.
     QStringList out;

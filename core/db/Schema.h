@@ -43,6 +43,8 @@ class Schema {
     // Creates every table and index; the caller holds the transaction.
     static void create(Database& db, bool withIndexes = true);
     static void dropIndexes(Database& db);
+    // Creates any index of indexes() that the database lacks.
+    static void createIndexes(Database& db);
 
     // "表 X" or "表 X 的列 Y" for everything the program needs and the database lacks.
     static QStringList missing(Database& db);

@@ -74,13 +74,16 @@ TEST_P(DemoDataTest, OrdersAreNumberedPerDayAndRepeatTheirOrderColumnsOnEveryLin
         const QDate day = q.date("购物日期");
         const bool dispatched = q.yesNo("发货完毕");
         const bool paid = q.yesNo("交款完毕");
-        EXPECT_EQ(q.text("订单状态"), QString(dispatched ? "已发货" : "未发货") + (paid ? "已收款" : "未收款")) << number.toStdString();
+        EXPECT_EQ(q.text("订单状态"),
+                  QString(dispatched ? "已发货" : "未发货") + (paid ? "已收款" : "未收款"))
+            << number.toStdString();
         states << q.text("订单状态");
         periods << q.text("上下午");
-        const QString values = QStringList{q.text("购物日期"), q.text("时间"), q.text("客户编号"), q.text("折后金额"),
-                                           q.text("收款方式"), q.text("订单状态"), q.text("订单类型"), q.text("上下午"),
-                                           q.text("配送工"), q.text("地址")}
-                                   .join('|');
+        const QString values =
+            QStringList{q.text("购物日期"), q.text("时间"),     q.text("客户编号"), q.text("折后金额"),
+                        q.text("收款方式"), q.text("订单状态"), q.text("订单类型"), q.text("上下午"),
+                        q.text("配送工"),   q.text("地址")}
+                .join('|');
         if (!orderColumns.contains(number)) {
             // A new order: the next number of its business day.
             ASSERT_EQ(number.left(8), day.toString("yyyyMMdd"));
