@@ -13,6 +13,7 @@
 #include "core/db/DbError.h"
 #include "core/db/Query.h"
 #include "core/db/Transaction.h"
+#include "core/text/PinyinInitials.h"
 #include "core/types/Money.h"
 
 namespace lanze {
@@ -383,8 +384,8 @@ class Generator {
                 const double stock = 200;
                 menu_.push_back({k.names[i], category, price, commission});
                 items.add({category, QStringLiteral("%1").arg(order, 3, 10, QLatin1Char('0')), k.names[i],
-                           price, QString(), QString(), Money::fromYuan(qint64(stock)), cost, cost * stock,
-                           qint64(order), commission,
+                           price, QString(), pinyinKey(k.names[i]), Money::fromYuan(qint64(stock)), cost,
+                           cost * stock, qint64(order), commission,
                            c == 0 ? Value(rnd_.pick(flavours_)) : Value(QString())});
             }
         }
