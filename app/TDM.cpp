@@ -3,6 +3,7 @@
 #include <QDir>
 
 #include "core/db/DbError.h"
+#include "core/store/SkinFile.h"
 #include "core/store/StoreCreator.h"
 #include "core/store/StoreFiles.h"
 #include "core/store/WorkMode.h"
@@ -54,6 +55,8 @@ TDM::StartResult TDM::start() {
         return r;
     }
     r.connected = true;
+    // The sign-in switches the skin on from this file; a folder that lost it gets the shipped look back.
+    SkinFile::ensure(storeDir_);
     try {
         r.upgrade = CommandTableUpgrade::run(*db_, storeFile(StoreFiles::kPatchDatabase));
     } catch (const DbError& e) {
