@@ -195,4 +195,34 @@ const MainCommand* MainCommands::find(CommandPlace place, MainAction action) {
     return nullptr;
 }
 
+Command MainCommands::governingCommand(const MainCommand& c) {
+    Command::Place place = Command::Place::Button;
+    switch (c.place) {
+    case CommandPlace::MenuItem:
+        place = Command::Place::MenuItem;
+        break;
+    case CommandPlace::ToolButton:
+        place = Command::Place::ToolButton;
+        break;
+    case CommandPlace::BoardContext:
+    case CommandPlace::DineInContext:
+        place = Command::Place::ContextItem;
+        break;
+    case CommandPlace::Button:
+        place = Command::Place::Button;
+        break;
+    }
+    return {place, c.governedAs.isEmpty() ? c.caption : c.governedAs};
+}
+
+std::optional<Permission> MainCommands::governingPermission(const MainCommand& c) {
+    const Command named = governingCommand(c);
+    for (const Permissions::Entry& e : Permissions::table()) {
+        if (e.commands.contains(named)) {
+            return e.permission;
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace lanze

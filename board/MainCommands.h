@@ -2,6 +2,9 @@
 
 #include <QList>
 #include <QString>
+#include <optional>
+
+#include "signin/Permissions.h"
 
 namespace lanze {
 
@@ -78,6 +81,12 @@ public:
     static QList<MainCommand> inMenu(const QString& menu);
     // The first carrier of an action at a place; nullptr when none.
     static const MainCommand* find(CommandPlace place, MainAction action);
+
+    // The name the operator's rights know a carrier by: the dine-in list's entries answer to the board
+    // context entries that do the same.
+    static Command governingCommand(const MainCommand& command);
+    // The permission that enables the carrier; none for the commands every operator has.
+    static std::optional<Permission> governingPermission(const MainCommand& command);
 
     static inline const QString kHelpMenu = QStringLiteral("帮助");
     static inline const QString kEnglishCaption = QStringLiteral("Lan Ze Vovorada Vevadode 2010");

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QList>
+#include <QWidget>
+
+namespace lanze {
+
+struct ItemQuantity;
+
+// The board's page 今日服务类别柱状图: one red bar per item sold, marked with its name and quantity.
+class ItemChartPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit ItemChartPage(QWidget* parent = nullptr);
+
+    void show(const QList<ItemQuantity>& bars);
+    const QList<ItemQuantity>& bars() const { return bars_; }
+
+private:
+    class QChartView* view_;
+    QList<ItemQuantity> bars_;
+};
+
+}  // namespace lanze
