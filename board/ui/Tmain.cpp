@@ -40,6 +40,8 @@
 #include "board/ui/TodayPanel.h"
 #include "core/Messages.h"
 #include "core/db/DbError.h"
+#include "core/devices/CashDrawer.h"
+#include "core/devices/DeviceError.h"
 #include "core/store/SkinFile.h"
 #include "core/store/StoreFiles.h"
 #include "core/ui/DataGrid.h"
@@ -124,7 +126,17 @@ Tmain::Tmain(Database& db, WindowRegistry& windows, QWidget* parent) : QMainWind
 
 Tmain::~Tmain() = default;
 
-void Tmain::setStoreDir(const QString& dir) { storeDir_ = dir; }
+void Tmain::setStoreDir(const QString& dir) {
+    storeDir_ = dir;
+    log_.reset();
+}
+
+OperationLog& Tmain::operationLog() {
+    if (!log_) {
+        log_.emplace(storeDir_);
+    }
+    return *log_;
+}
 
 QAction* Tmain::makeAction(int row) {
     const MainCommand& c = MainCommands::all()[row];
@@ -556,10 +568,7 @@ void Tmain::runShowSequence() {
         applyEnglishCaptions();
     }
     // 5. the operation log
-    if (!storeDir_.isEmpty()) {
-        log_.setFile(QDir(storeDir_).filePath(StoreFiles::kOperationLog));
-        log_.load();
-    }
+    operationLog().load();
     // 6. the sign-in dialog stays alive, out of sight
     if (signIn_) {
         signIn_->hide();
@@ -771,8 +780,11 @@ void Tmain::toggleSkin() {
 
 void Tmain::openCashDrawer() {
     // Opens the drawer at once on the 钱箱端口 port, whatever 开启钱箱 says (that one is for payments).
-    // CASH DRAWER CALL SITE: CashDrawer::open(signInState().setting(QStringLiteral("钱箱端口")))
-    // once the shared drawer helper is in the tree.
+    try {
+        CashDrawer::open(signInState().setting(QStringLiteral("钱箱端口")));
+    } catch (const DeviceError& e) {
+        Messages::current().error(e.message());
+    }
 }
 
 void Tmain::checkBirthdays() {

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <functional>
+#include <optional>
 
 #include "board/MainCommands.h"
 #include "core/store/OperationLog.h"
@@ -90,7 +91,8 @@ public:
     // the dine-in list's on the others.
     QString currentOrderForSettlement() const;
 
-    OperationLog& operationLog() { return log_; }
+    // The operation log, loaded when the window was shown.
+    OperationLog& operationLog();
     const QStringList& printerNames() const { return printers_; }
     QString printStyle() const;
     bool colourDisplay() const;
@@ -169,7 +171,7 @@ private:
     QCheckBox* colourTick_ = nullptr;
     QPushButton* skinButton_ = nullptr;
 
-    OperationLog log_;
+    std::optional<OperationLog> log_;
     QStringList printers_;
     QTimer birthdayTimer_;
     QTimer smsTimer_;
