@@ -3,9 +3,11 @@
 #include <QList>
 #include <QWidget>
 
-namespace lanze {
+#include "board/TodayStatistics.h"
 
-struct ItemQuantity;
+class QChartView;
+
+namespace lanze {
 
 // The board's page 今日服务类别柱状图: one red bar per item sold, marked with its name and quantity.
 class ItemChartPage : public QWidget {
@@ -17,7 +19,7 @@ public:
     const QList<ItemQuantity>& bars() const { return bars_; }
 
 private:
-    class QChartView* view_;
+    QChartView* view_;
     QList<ItemQuantity> bars_;
 };
 

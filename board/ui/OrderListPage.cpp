@@ -20,7 +20,7 @@ namespace {
 const QString kOrderNumber = QStringLiteral("单据编号");
 
 GridColumn boardColumn(const QString& field) {
-    using K = ColumnKind;
+    using K = CellKind;
     static const QHash<QString, GridColumn> known = [] {
         QHash<QString, GridColumn> m;
         auto add = [&m](GridColumn c, bool sortable) {
@@ -58,7 +58,7 @@ GridColumn boardColumn(const QString& field) {
 }
 
 QList<GridColumn> detailColumns(bool dineIn) {
-    using K = ColumnKind;
+    using K = CellKind;
     return {
         GridColumn(QStringLiteral("产品名称"), dineIn ? QStringLiteral("产品名称") : QStringLiteral("服务项目"), K::Text, 120)
             .withFooter(FooterSpec::text(QStringLiteral("应收合计："))),
@@ -105,7 +105,7 @@ QList<GridColumn> OrderListPage::boardColumns(const QStringList& fields) {
 }
 
 QList<GridColumn> OrderListPage::dineInColumns() {
-    using K = ColumnKind;
+    using K = CellKind;
     QList<GridColumn> c = {
         GridColumn(kOrderNumber, kOrderNumber, K::Text, 110).withFooter(FooterSpec::count(QStringLiteral("#张"))),
         GridColumn(QStringLiteral("餐台号"), QStringLiteral("餐台号"), K::Text, 60),
