@@ -6,7 +6,9 @@ namespace {
 using A = MainAction;
 using P = CommandPlace;
 
-QString u(const char* s) { return QString::fromUtf8(s); }
+QString u(const char* s) {
+    return QString::fromUtf8(s);
+}
 
 MainCommand item(const char* menu, const char* caption, A action, const char* window = "") {
     return {P::MenuItem, u(caption), u(menu), action, u(window)};
@@ -147,16 +149,11 @@ QList<MainCommand> buildTable() {
 
 const QList<MainMenu>& MainCommands::menus() {
     static const QList<MainMenu> m = {
-        {u("基础数据"), u("Basic data")},
-        {u("客户管理"), u("Customer management")},
-        {u("业务管理"), u("Business Management")},
-        {u("数据查询"), u("Data Query")},
-        {u("汇总统计"), u("Summary Statistics")},
-        {u("积分管理"), u("Integral management")},
-        {u("客户回访"), u("Visiting clients")},
-        {u("手机短信"), u("SMS")},
-        {u("系统设置"), u("System Settings")},
-        {u("帮助"), u("Help")},
+        {u("基础数据"), u("Basic data")},          {u("客户管理"), u("Customer management")},
+        {u("业务管理"), u("Business Management")}, {u("数据查询"), u("Data Query")},
+        {u("汇总统计"), u("Summary Statistics")},  {u("积分管理"), u("Integral management")},
+        {u("客户回访"), u("Visiting clients")},    {u("手机短信"), u("SMS")},
+        {u("系统设置"), u("System Settings")},     {u("帮助"), u("Help")},
     };
     return m;
 }
@@ -198,19 +195,19 @@ const MainCommand* MainCommands::find(CommandPlace place, MainAction action) {
 Command MainCommands::governingCommand(const MainCommand& c) {
     Command::Place place = Command::Place::Button;
     switch (c.place) {
-    case CommandPlace::MenuItem:
-        place = Command::Place::MenuItem;
-        break;
-    case CommandPlace::ToolButton:
-        place = Command::Place::ToolButton;
-        break;
-    case CommandPlace::BoardContext:
-    case CommandPlace::DineInContext:
-        place = Command::Place::ContextItem;
-        break;
-    case CommandPlace::Button:
-        place = Command::Place::Button;
-        break;
+        case CommandPlace::MenuItem:
+            place = Command::Place::MenuItem;
+            break;
+        case CommandPlace::ToolButton:
+            place = Command::Place::ToolButton;
+            break;
+        case CommandPlace::BoardContext:
+        case CommandPlace::DineInContext:
+            place = Command::Place::ContextItem;
+            break;
+        case CommandPlace::Button:
+            place = Command::Place::Button;
+            break;
     }
     return {place, c.governedAs.isEmpty() ? c.caption : c.governedAs};
 }

@@ -13,8 +13,8 @@ namespace lanze {
 enum class MainAction {
     OpenWindow,  // shows the row's window modally; nothing else
     ServiceItems,
-    Staff,  // afterwards the worker filter list is filled again
-    CustomerList,  // shown without blocking, its preset search cleared
+    Staff,            // afterwards the worker filter list is filled again
+    CustomerList,     // shown without blocking, its preset search cleared
     CustomerRegions,  // afterwards the region filter list is rebuilt
     NewDeliveryOrder,
     NewDineInOrder,
@@ -57,12 +57,12 @@ struct MainCommand {
     QString caption;
     QString menu;  // the menu-bar menu of a menu entry; empty elsewhere
     MainAction action;
-    QString window;          // the window it opens (registry name); empty when the main window acts itself
-    QString shortcut;        // "F1": works whatever control of the window has the focus
-    bool shown = true;       // false: the key is the only way in (堂食开单F2, 快餐开单F3)
-    QString english;         // caption with the English interface; empty keeps the Chinese one
-    QString governedAs;      // the caption the operator's rights know this carrier by, when it differs
-    int page = 0;            // the page a settings window opens on
+    QString window;      // the window it opens (registry name); empty when the main window acts itself
+    QString shortcut;    // "F1": works whatever control of the window has the focus
+    bool shown = true;   // false: the key is the only way in (堂食开单F2, 快餐开单F3)
+    QString english;     // caption with the English interface; empty keeps the Chinese one
+    QString governedAs;  // the caption the operator's rights know this carrier by, when it differs
+    int page = 0;        // the page a settings window opens on
 };
 
 // One menu of the menu bar.
@@ -74,7 +74,7 @@ struct MainMenu {
 // The command table of the main window: every menu entry, tool button, context entry and body button,
 // in the order they appear. The menus, tool bar and context menus are built from it.
 class MainCommands {
-public:
+  public:
     static const QList<MainMenu>& menus();
     static const QList<MainCommand>& all();
     static QList<MainCommand> at(CommandPlace place);

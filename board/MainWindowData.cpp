@@ -30,7 +30,9 @@ bool MainWindowData::colourDisplay(Database& db) {
 }
 
 void MainWindowData::setColourDisplay(Database& db, bool on) {
-    Query(db, QStringLiteral("update 颜色显示 set 需要颜色=:需要颜色")).bindYesNo(QStringLiteral("需要颜色"), on).exec();
+    Query(db, QStringLiteral("update 颜色显示 set 需要颜色=:需要颜色"))
+        .bindYesNo(QStringLiteral("需要颜色"), on)
+        .exec();
 }
 
 QString MainWindowData::printStyle(Database& db) {

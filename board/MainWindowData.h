@@ -11,7 +11,7 @@ class Database;
 // The small reads and writes the main window makes around the board: its filter lists, the colour flag,
 // the print style, the text-message account and the birthday check. Each throws DbError.
 class MainWindowData {
-public:
+  public:
     static inline const QString kHeadOffice = QStringLiteral("总部");
 
     // The worker box: every 姓名 of 员工列表 in table order.

@@ -73,8 +73,9 @@ BoardFilterPanel::BoardFilterPanel(QWidget* parent) : QWidget(parent) {
 
     auto* states = new QGroupBox(QStringLiteral("订单状态"), this);
     auto* statesRow = new QHBoxLayout(states);
-    const QStringList stateNames = {QStringLiteral("全部"), QStringLiteral("未派工未交款"), QStringLiteral("未派工已收款"),
-                                    QStringLiteral("已派工未收款"), QStringLiteral("已派工已收款")};
+    const QStringList stateNames = {QStringLiteral("全部"), QStringLiteral("未派工未交款"),
+                                    QStringLiteral("未派工已收款"), QStringLiteral("已派工未收款"),
+                                    QStringLiteral("已派工已收款")};
     for (int i = 0; i < 5; ++i) {
         states_[i] = new QRadioButton(stateNames[i], states);
         states_[i]->setObjectName(stateNames[i]);
@@ -124,7 +125,9 @@ DayPart BoardFilterPanel::dayPart() const {
     return DayPart::AllDay;
 }
 
-void BoardFilterPanel::setDayPart(DayPart part) { dayParts_[static_cast<int>(part)]->setChecked(true); }
+void BoardFilterPanel::setDayPart(DayPart part) {
+    dayParts_[static_cast<int>(part)]->setChecked(true);
+}
 
 BoardSort BoardFilterPanel::sort() const {
     return BoardQuery::sortFromText(sort_->currentText()).value_or(BoardSort::OrderNumber);
@@ -160,6 +163,8 @@ void BoardFilterPanel::setDispatchUsed(bool used) {
     }
 }
 
-QRadioButton* BoardFilterPanel::stateRadio(StateFilter state) const { return states_[static_cast<int>(state)]; }
+QRadioButton* BoardFilterPanel::stateRadio(StateFilter state) const {
+    return states_[static_cast<int>(state)];
+}
 
 }  // namespace lanze

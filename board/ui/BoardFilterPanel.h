@@ -17,7 +17,7 @@ namespace lanze {
 // sort. The day-part radios and the sort box count for every refresh; the rest only for 查询.
 class BoardFilterPanel : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit BoardFilterPanel(QWidget* parent = nullptr);
 
     BoardSearch search() const;
@@ -34,7 +34,7 @@ public:
     QCheckBox* hideTick() const { return hide_; }
     QRadioButton* stateRadio(StateFilter state) const;
 
-private:
+  private:
     QRadioButton* dayParts_[4];
     QRadioButton* today_;
     QRadioButton* range_;

@@ -5,8 +5,8 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 
 #include "board/TodayStatistics.h"
 

@@ -12,13 +12,13 @@ namespace lanze {
 // The board's page 今日服务类别柱状图: one red bar per item sold, marked with its name and quantity.
 class ItemChartPage : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit ItemChartPage(QWidget* parent = nullptr);
 
     void show(const QList<ItemQuantity>& bars);
     const QList<ItemQuantity>& bars() const { return bars_; }
 
-private:
+  private:
     QChartView* view_;
     QList<ItemQuantity> bars_;
 };

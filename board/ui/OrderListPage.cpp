@@ -32,7 +32,8 @@ GridColumn boardColumn(const QString& field) {
         add(GridColumn(QStringLiteral("订单状态"), QStringLiteral("订单状态"), K::Text, 96)
                 .withFooter(FooterSpec::text(QStringLiteral("当前订单："))),
             false);
-        add(GridColumn(kOrderNumber, kOrderNumber, K::Text, 110).withFooter(FooterSpec::count(QStringLiteral("###张"))),
+        add(GridColumn(kOrderNumber, kOrderNumber, K::Text, 110)
+                .withFooter(FooterSpec::count(QStringLiteral("###张"))),
             true);
         add(GridColumn(QStringLiteral("时间"), QStringLiteral("时间"), K::Text, 70), true);
         add(GridColumn(QStringLiteral("客户姓名"), QStringLiteral("客户姓名"), K::Text, 80), true);
@@ -40,9 +41,11 @@ GridColumn boardColumn(const QString& field) {
         add(GridColumn(QStringLiteral("电话"), QStringLiteral("电话"), K::Text, 100), true);
         add(GridColumn(QStringLiteral("区域"), QStringLiteral("区域"), K::Text, 70), true);
         add(GridColumn(QStringLiteral("地址"), QStringLiteral("地址"), K::Text, 180), true);
-        add(GridColumn(QStringLiteral("份数"), QStringLiteral("项目数"), K::Number, 56).withFooter(FooterSpec::sum()),
+        add(GridColumn(QStringLiteral("份数"), QStringLiteral("项目数"), K::Number, 56)
+                .withFooter(FooterSpec::sum()),
             false);
-        add(GridColumn(QStringLiteral("应付货款"), QStringLiteral("应付货款"), K::Money, 80).withFooter(FooterSpec::sum()),
+        add(GridColumn(QStringLiteral("应付货款"), QStringLiteral("应付货款"), K::Money, 80)
+                .withFooter(FooterSpec::sum()),
             true);
         add(GridColumn(QStringLiteral("配送工"), QStringLiteral("工作人员"), K::Text, 70), true);
         add(GridColumn(QStringLiteral("送餐时间"), QStringLiteral("上门时间"), K::DateTime, 140), true);
@@ -60,7 +63,8 @@ GridColumn boardColumn(const QString& field) {
 QList<GridColumn> detailColumns(bool dineIn) {
     using K = CellKind;
     return {
-        GridColumn(QStringLiteral("产品名称"), dineIn ? QStringLiteral("产品名称") : QStringLiteral("服务项目"), K::Text, 120)
+        GridColumn(QStringLiteral("产品名称"),
+                   dineIn ? QStringLiteral("产品名称") : QStringLiteral("服务项目"), K::Text, 120)
             .withFooter(FooterSpec::text(QStringLiteral("应收合计："))),
         GridColumn(QStringLiteral("数量"), QStringLiteral("数量"), K::Number, 48),
         GridColumn(QStringLiteral("单价"), QStringLiteral("单价"), K::Money, 64),
@@ -70,9 +74,12 @@ QList<GridColumn> detailColumns(bool dineIn) {
 }  // namespace
 
 QStringList OrderListPage::designFields() {
-    return {QStringLiteral("订单状态"), kOrderNumber,          QStringLiteral("时间"),    QStringLiteral("客户姓名"),
-            QStringLiteral("客户类型"), QStringLiteral("电话"), QStringLiteral("区域"),    QStringLiteral("地址"),
-            QStringLiteral("份数"),     QStringLiteral("应付货款"), QStringLiteral("配送工"), QStringLiteral("送餐时间"),
+    return {QStringLiteral("订单状态"), kOrderNumber,
+            QStringLiteral("时间"),     QStringLiteral("客户姓名"),
+            QStringLiteral("客户类型"), QStringLiteral("电话"),
+            QStringLiteral("区域"),     QStringLiteral("地址"),
+            QStringLiteral("份数"),     QStringLiteral("应付货款"),
+            QStringLiteral("配送工"),   QStringLiteral("送餐时间"),
             QStringLiteral("发货备注")};
 }
 
@@ -107,11 +114,14 @@ QList<GridColumn> OrderListPage::boardColumns(const QStringList& fields) {
 QList<GridColumn> OrderListPage::dineInColumns() {
     using K = CellKind;
     QList<GridColumn> c = {
-        GridColumn(kOrderNumber, kOrderNumber, K::Text, 110).withFooter(FooterSpec::count(QStringLiteral("#张"))),
+        GridColumn(kOrderNumber, kOrderNumber, K::Text, 110)
+            .withFooter(FooterSpec::count(QStringLiteral("#张"))),
         GridColumn(QStringLiteral("餐台号"), QStringLiteral("餐台号"), K::Text, 60),
         GridColumn(QStringLiteral("开单日期时间"), QStringLiteral("开单日期时间"), K::DateTime, 140),
-        GridColumn(QStringLiteral("份数"), QStringLiteral("份数"), K::Number, 56).withFooter(FooterSpec::sum()),
-        GridColumn(QStringLiteral("应付货款"), QStringLiteral("应付货款"), K::Money, 80).withFooter(FooterSpec::sum()),
+        GridColumn(QStringLiteral("份数"), QStringLiteral("份数"), K::Number, 56)
+            .withFooter(FooterSpec::sum()),
+        GridColumn(QStringLiteral("应付货款"), QStringLiteral("应付货款"), K::Money, 80)
+            .withFooter(FooterSpec::sum()),
     };
     for (GridColumn& col : c) {
         col.unsortable();
@@ -119,7 +129,8 @@ QList<GridColumn> OrderListPage::dineInColumns() {
     return c;
 }
 
-OrderListPage::OrderListPage(Kind kind, Database& db, QWidget* parent) : QWidget(parent), kind_(kind), db_(db) {
+OrderListPage::OrderListPage(Kind kind, Database& db, QWidget* parent)
+    : QWidget(parent), kind_(kind), db_(db) {
     const bool board = kind == Kind::Board;
     list_ = new DataGrid(this);
     list_->setObjectName(board ? QStringLiteral("orderBoard") : QStringLiteral("dineInList"));
@@ -136,7 +147,8 @@ OrderListPage::OrderListPage(Kind kind, Database& db, QWidget* parent) : QWidget
     auto* detailBox = new QWidget(this);
     auto* detailLayout = new QVBoxLayout(detailBox);
     detailLayout->setContentsMargins(0, 0, 0, 0);
-    auto* title = new QLabel(board ? QStringLiteral("订单详细内容") : QStringLiteral("账单详细内容"), detailBox);
+    auto* title =
+        new QLabel(board ? QStringLiteral("订单详细内容") : QStringLiteral("账单详细内容"), detailBox);
     title->setAlignment(Qt::AlignCenter);
     title->setStyleSheet(QStringLiteral("font-weight: bold; padding: 3px;"));
     detailLayout->addWidget(title);
@@ -190,7 +202,8 @@ void OrderListPage::setColourDisplay(bool on) {
     } else {
         list_->model()->setColourHook([](const GridRecord& row, const GridColumn&) {
             CellColours c;
-            c.background = OrderStateColours::rowColour(row.yesNo(QStringLiteral("发货完毕")), row.yesNo(QStringLiteral("交款完毕")));
+            c.background = OrderStateColours::rowColour(row.yesNo(QStringLiteral("发货完毕")),
+                                                        row.yesNo(QStringLiteral("交款完毕")));
             c.foreground = QColor(Qt::black);
             return c;
         });
@@ -273,7 +286,9 @@ GridRecord OrderListPage::currentRecord() const {
     return row >= 0 ? list_->model()->record(row) : GridRecord();
 }
 
-QString OrderListPage::currentOrder() const { return currentRecord().text(kOrderNumber); }
+QString OrderListPage::currentOrder() const {
+    return currentRecord().text(kOrderNumber);
+}
 
 QStringList OrderListPage::selectedOrders() const {
     QStringList out;

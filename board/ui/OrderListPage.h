@@ -19,7 +19,7 @@ struct Statement;
 // dine-in bills page lists the dine-in and counter orders.
 class OrderListPage : public QWidget {
     Q_OBJECT
-public:
+  public:
     enum class Kind { Board, DineIn };
 
     OrderListPage(Kind kind, Database& db, QWidget* parent = nullptr);
@@ -48,15 +48,15 @@ public:
     QString currentOrder() const;
     QStringList selectedOrders() const;
 
-signals:
+  signals:
     void rowActivated();  // Enter on a row
     void rowDoubleClicked();
     void contextMenuWanted(const QPoint& globalPos);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     struct Position {
         QString current;
         QStringList selected;

@@ -83,28 +83,29 @@ void invokeIfPresent(QObject* target, const char* method) {
 // F1, F2 and F3 reach the window's commands whatever control has the focus, even one that would take
 // the key for itself.
 class KeyboardPreview : public QObject {
-public:
+  public:
     explicit KeyboardPreview(QWidget* window) : QObject(window), window_(window) {}
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::ShortcutOverride) {
             const int key = static_cast<QKeyEvent*>(event)->key();
             auto* w = qobject_cast<QWidget*>(watched);
-            if ((key == Qt::Key_F1 || key == Qt::Key_F2 || key == Qt::Key_F3) && w && w->window() == window_ &&
-                w != window_) {
+            if ((key == Qt::Key_F1 || key == Qt::Key_F2 || key == Qt::Key_F3) && w &&
+                w->window() == window_ && w != window_) {
                 return true;  // not offered to the control: the window's shortcut takes it
             }
         }
         return false;
     }
 
-private:
+  private:
     QWidget* window_;
 };
 }  // namespace
 
-Tmain::Tmain(Database& db, WindowRegistry& windows, QWidget* parent) : QMainWindow(parent), db_(db), windows_(windows) {
+Tmain::Tmain(Database& db, WindowRegistry& windows, QWidget* parent)
+    : QMainWindow(parent), db_(db), windows_(windows) {
     setObjectName(QStringLiteral("Tmain"));
     setWindowTitle(signInState().programTitle);
     setWindowState(Qt::WindowMaximized);
@@ -205,25 +206,25 @@ void Tmain::buildMenus() {
     dineInMenu_->setObjectName(QStringLiteral("dineInContextMenu"));
     for (int i = 0; i < all.size(); ++i) {
         switch (all[i].place) {
-        case P::ToolButton: {
-            QAction* a = makeAction(i);
-            // The keys are the only way to the commands the tool bar does not show; the window holds
-            // their actions so that the keys work.
-            if (all[i].shown) {
-                tools_->addAction(a);
-            } else {
-                addAction(a);
+            case P::ToolButton: {
+                QAction* a = makeAction(i);
+                // The keys are the only way to the commands the tool bar does not show; the window holds
+                // their actions so that the keys work.
+                if (all[i].shown) {
+                    tools_->addAction(a);
+                } else {
+                    addAction(a);
+                }
+                break;
             }
-            break;
-        }
-        case P::BoardContext:
-            boardMenu_->addAction(makeAction(i));
-            break;
-        case P::DineInContext:
-            dineInMenu_->addAction(makeAction(i));
-            break;
-        default:
-            break;
+            case P::BoardContext:
+                boardMenu_->addAction(makeAction(i));
+                break;
+            case P::DineInContext:
+                dineInMenu_->addAction(makeAction(i));
+                break;
+            default:
+                break;
         }
     }
 }
@@ -290,7 +291,8 @@ void Tmain::buildBody() {
     bar->addWidget(makeButton(A::PrintOne, body));
     printStyle_ = new QComboBox(body);
     printStyle_->setObjectName(QStringLiteral("printStyle"));
-    printStyle_->addItems({QStringLiteral("普通样式"), QStringLiteral("反馈三联单"), QStringLiteral("自定义报表")});
+    printStyle_->addItems(
+        {QStringLiteral("普通样式"), QStringLiteral("反馈三联单"), QStringLiteral("自定义报表")});
     bar->addWidget(printStyle_);
     bar->addWidget(makeButton(A::CallHistory, body));
     bar->addWidget(makeButton(A::PlayRecording, body));
@@ -326,16 +328,21 @@ void Tmain::buildBody() {
     pages_->setTabVisible(DineInPage, false);
     connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
         if (index == ChartPage) {
-            guarded([this] { chart_->show(TodayStatistics::itemChart(db_, QDate::currentDate(), filters_->dayPart())); });
+            guarded([this] {
+                chart_->show(TodayStatistics::itemChart(db_, QDate::currentDate(), filters_->dayPart()));
+            });
         }
     });
-    connect(board_, &OrderListPage::contextMenuWanted, boardMenu_, [this](const QPoint& p) { boardMenu_->popup(p); });
-    connect(dineIn_, &OrderListPage::contextMenuWanted, dineInMenu_, [this](const QPoint& p) { dineInMenu_->popup(p); });
+    connect(board_, &OrderListPage::contextMenuWanted, boardMenu_,
+            [this](const QPoint& p) { boardMenu_->popup(p); });
+    connect(dineIn_, &OrderListPage::contextMenuWanted, dineInMenu_,
+            [this](const QPoint& p) { dineInMenu_->popup(p); });
     connect(board_->list(), &DataGrid::columnOrderChanged, this, &Tmain::saveColumnOrder);
     right->addWidget(pages_, 1);
 
     auto* bottom = new QHBoxLayout;
-    for (const auto& [dispatched, paid] : {std::pair{false, false}, {false, true}, {true, false}, {true, true}}) {
+    for (const auto& [dispatched, paid] :
+         {std::pair{false, false}, {false, true}, {true, false}, {true, true}}) {
         const OrderStateLook look = OrderStateColours::look(dispatched, paid);
         auto* panel = new QFrame(body);
         panel->setObjectName(look.legendCaption);
@@ -345,7 +352,8 @@ void Tmain::buildBody() {
         row->addWidget(new QLabel(look.legendCaption, panel));
         auto* swatch = new QLabel(panel);
         swatch->setFixedSize(36, 14);
-        swatch->setStyleSheet(QStringLiteral("background: %1; border: 1px solid #777;").arg(look.rowColour.name()));
+        swatch->setStyleSheet(
+            QStringLiteral("background: %1; border: 1px solid #777;").arg(look.rowColour.name()));
         row->addWidget(swatch);
         bottom->addWidget(panel);
         legend_ << panel;
@@ -368,8 +376,12 @@ void Tmain::buildBody() {
 }
 
 void Tmain::installHandlers() {
-    auto set = [this](A action, std::function<void()> f) { handlers_.insert(static_cast<int>(action), std::move(f)); };
-    auto opens = [this](const char* window) { return [this, window] { openWindow(QString::fromUtf8(window)); }; };
+    auto set = [this](A action, std::function<void()> f) {
+        handlers_.insert(static_cast<int>(action), std::move(f));
+    };
+    auto opens = [this](const char* window) {
+        return [this, window] { openWindow(QString::fromUtf8(window)); };
+    };
 
     set(A::ServiceItems, opens("Tcaidan_guanli"));
     set(A::Staff, [this] {
@@ -502,9 +514,13 @@ void Tmain::applyRights() {
     Permissions::apply(signInState().rights, [this](const Command& c) { return commands(c); });
 }
 
-void Tmain::setHelpMenuVisible(bool visible) { helpMenu_->menuAction()->setVisible(visible); }
+void Tmain::setHelpMenuVisible(bool visible) {
+    helpMenu_->menuAction()->setVisible(visible);
+}
 
-bool Tmain::helpMenuVisible() const { return helpMenu_->menuAction()->isVisible(); }
+bool Tmain::helpMenuVisible() const {
+    return helpMenu_->menuAction()->isVisible();
+}
 
 void Tmain::setDispatchUsed(bool used) {
     filters_->setDispatchUsed(used);
@@ -514,8 +530,9 @@ void Tmain::setDispatchUsed(bool used) {
     const QList<MainCommand>& all = MainCommands::all();
     for (int i = 0; i < all.size(); ++i) {
         const MainCommand& c = all[i];
-        const bool dispatchCarrier = (c.place == P::ToolButton && (c.action == A::DispatchSingle || c.action == A::DispatchBatch)) ||
-                                     (c.place == P::BoardContext && c.action == A::DispatchSingle);
+        const bool dispatchCarrier =
+            (c.place == P::ToolButton && (c.action == A::DispatchSingle || c.action == A::DispatchBatch)) ||
+            (c.place == P::BoardContext && c.action == A::DispatchSingle);
         if (dispatchCarrier) {
             for (QObject* o : carriers_[i]) {
                 o->setProperty("visible", used);
@@ -577,10 +594,9 @@ void Tmain::runShowSequence() {
     printers_ = QPrinterInfo::availablePrinterNames();
     showPage(OrdersPage);
     // 8. the day part
-    filters_->setDayPart(BusinessDay::defaultDayPart(now, state.setting(QStringLiteral("主界面显示")),
-                                                     state.setting(QStringLiteral("早中午分界线")),
-                                                     state.setting(QStringLiteral("上下午分界线")),
-                                                     state.setting(QStringLiteral("营业延长时间"))));
+    filters_->setDayPart(BusinessDay::defaultDayPart(
+        now, state.setting(QStringLiteral("主界面显示")), state.setting(QStringLiteral("早中午分界线")),
+        state.setting(QStringLiteral("上下午分界线")), state.setting(QStringLiteral("营业延长时间"))));
     // 9. the caller-ID devices start as the sign-in chose
     emit devicesStartWanted();
     // 10. the text-message timer runs while an account is set up
@@ -664,16 +680,23 @@ void Tmain::readPrintStyle() {
     }
 }
 
-QString Tmain::printStyle() const { return printStyle_->currentText(); }
+QString Tmain::printStyle() const {
+    return printStyle_->currentText();
+}
 
-void Tmain::fillStaff() { filters_->setStaff(MainWindowData::staffNames(db_)); }
+void Tmain::fillStaff() {
+    filters_->setStaff(MainWindowData::staffNames(db_));
+}
 
-void Tmain::fillRegions() { filters_->setRegions(MainWindowData::regions(db_)); }
+void Tmain::fillRegions() {
+    filters_->setRegions(MainWindowData::regions(db_));
+}
 
 // ---- the board ----
 
 QDate Tmain::businessDay() const {
-    return BusinessDay::of(QDateTime::currentDateTime(), signInState().setting(QStringLiteral("营业延长时间")));
+    return BusinessDay::of(QDateTime::currentDateTime(),
+                           signInState().setting(QStringLiteral("营业延长时间")));
 }
 
 void Tmain::runBoard(bool withFilters) {
@@ -683,7 +706,8 @@ void Tmain::runBoard(bool withFilters) {
     const BoardSort sort = filters_->sort();
     const BoardSearch s = filters_->search();
     guarded([&] {
-        board_->load(withFilters ? BoardQuery::search(s, day, part, sort) : BoardQuery::refresh(day, part, sort));
+        board_->load(withFilters ? BoardQuery::search(s, day, part, sort)
+                                 : BoardQuery::refresh(day, part, sort));
     });
     guarded([&] {
         dineIn_->load(withFilters ? BoardQuery::dineInSearch(s, day, part, sort)
@@ -691,9 +715,13 @@ void Tmain::runBoard(bool withFilters) {
     });
 }
 
-void Tmain::shuaxinmain() { runBoard(false); }
+void Tmain::shuaxinmain() {
+    runBoard(false);
+}
 
-void Tmain::search() { runBoard(true); }
+void Tmain::search() {
+    runBoard(true);
+}
 
 void Tmain::refreshFromOtherStation() {
     // Another station saved or changed orders: the same lists again, where the operator left them.
@@ -705,9 +733,13 @@ void Tmain::refreshStatistics() {
     guarded([this] { today_->refresh(db_, businessDay()); });
 }
 
-void Tmain::showPage(Page page) { pages_->setCurrentIndex(page); }
+void Tmain::showPage(Page page) {
+    pages_->setCurrentIndex(page);
+}
 
-Tmain::Page Tmain::currentPage() const { return static_cast<Page>(pages_->currentIndex()); }
+Tmain::Page Tmain::currentPage() const {
+    return static_cast<Page>(pages_->currentIndex());
+}
 
 QString Tmain::currentOrderForSettlement() const {
     return currentPage() == OrdersPage ? board_->currentOrder() : dineIn_->currentOrder();
@@ -738,7 +770,9 @@ void Tmain::saveColumnOrder() {
     guarded([this] { BoardColumnOrder::save(db_, board_->list()->columnOrder()); });
 }
 
-bool Tmain::colourDisplay() const { return colourTick_->isChecked(); }
+bool Tmain::colourDisplay() const {
+    return colourTick_->isChecked();
+}
 
 void Tmain::setColourDisplay(bool on) {
     guarded([this, on] {
@@ -755,7 +789,9 @@ void Tmain::setColourDisplay(bool on) {
 
 // ---- skin, drawer, birthdays, closing ----
 
-QString Tmain::skinCaption() const { return skinButton_->text(); }
+QString Tmain::skinCaption() const {
+    return skinButton_->text();
+}
 
 void Tmain::toggleSkin() {
     SignInState& state = signInState();

@@ -38,7 +38,7 @@ class WindowRegistry;
 // business day's orders in the colours of their state; the 今日统计 box sums up the day.
 class Tmain : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     // The pages of the board: the orders, the item chart and the dine-in bills (its tab is not shown).
     enum Page { OrdersPage = 0, ChartPage = 1, DineInPage = 2 };
 
@@ -105,16 +105,16 @@ public:
     // Runs every second while a text-message account is set up; the sender listens to it.
     QTimer& smsTimer() { return smsTimer_; }
 
-signals:
+  signals:
     // The show sequence has come to the caller-ID devices: they start as the sign-in chose.
     void devicesStartWanted();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     void buildMenus();
     void buildBody();
     QAction* makeAction(int row);

@@ -13,8 +13,9 @@ TodayPanel::TodayPanel(QWidget* parent) : QGroupBox(QStringLiteral("今日统计
     auto* grid = new QGridLayout(this);
     refresh_ = new QPushButton(QStringLiteral("刷新"), this);
     grid->addWidget(refresh_, 0, 0, 1, 2);
-    const QStringList captions = {QStringLiteral("今日订单："), QStringLiteral("今日订单："), QStringLiteral("今日工作："),
-                                  QStringLiteral("未完成工作："), QStringLiteral("今日收款："), QStringLiteral("今日未收："),
+    const QStringList captions = {QStringLiteral("今日订单："), QStringLiteral("今日订单："),
+                                  QStringLiteral("今日工作："), QStringLiteral("未完成工作："),
+                                  QStringLiteral("今日收款："), QStringLiteral("今日未收："),
                                   QStringLiteral("今日签单：")};
     for (int i = 0; i < captions.size(); ++i) {
         grid->addWidget(new QLabel(captions[i], this), i + 1, 0);
@@ -27,7 +28,9 @@ TodayPanel::TodayPanel(QWidget* parent) : QGroupBox(QStringLiteral("今日统计
     show(TodayFigures{});
 }
 
-void TodayPanel::refresh(Database& db, const QDate& businessDay) { show(TodayStatistics::compute(db, businessDay)); }
+void TodayPanel::refresh(Database& db, const QDate& businessDay) {
+    show(TodayStatistics::compute(db, businessDay));
+}
 
 void TodayPanel::show(const TodayFigures& figures) {
     const QStringList texts = figures.texts();

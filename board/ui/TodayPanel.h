@@ -16,7 +16,7 @@ struct TodayFigures;
 // 刷新 is pressed; nothing else changes them.
 class TodayPanel : public QGroupBox {
     Q_OBJECT
-public:
+  public:
     explicit TodayPanel(QWidget* parent = nullptr);
 
     QPushButton* refreshButton() const { return refresh_; }
@@ -25,7 +25,7 @@ public:
     void show(const TodayFigures& figures);
     QStringList texts() const;
 
-private:
+  private:
     QPushButton* refresh_;
     QList<QLabel*> values_;
 };

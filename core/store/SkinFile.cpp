@@ -6,7 +6,9 @@
 
 #include "core/store/StoreFiles.h"
 
-static void registerSkinResource() { Q_INIT_RESOURCE(skin); }
+static void registerSkinResource() {
+    Q_INIT_RESOURCE(skin);
+}
 
 namespace lanze {
 
@@ -19,7 +21,9 @@ QString SkinFile::defaultStyleSheet() {
     return QString::fromUtf8(f.readAll());
 }
 
-QString SkinFile::path(const QString& storeDir) { return QDir(storeDir).filePath(StoreFiles::kSkin); }
+QString SkinFile::path(const QString& storeDir) {
+    return QDir(storeDir).filePath(StoreFiles::kSkin);
+}
 
 bool SkinFile::ensure(const QString& storeDir) {
     const QString file = path(storeDir);

@@ -54,7 +54,9 @@ QString LunarDate::yearName() const {
     return QString(kStems.at((cycleYear - 1) % 10)) + kBranches.at((cycleYear - 1) % 12);
 }
 
-QString LunarDate::zodiac() const { return isValid() ? QString(kAnimals.at((cycleYear - 1) % 12)) : QString(); }
+QString LunarDate::zodiac() const {
+    return isValid() ? QString(kAnimals.at((cycleYear - 1) % 12)) : QString();
+}
 
 QString LunarDate::monthName() const {
     if (!isValid()) {
@@ -62,17 +64,17 @@ QString LunarDate::monthName() const {
     }
     QString name;
     switch (month) {
-    case 1:
-        name = QStringLiteral("正");
-        break;
-    case 11:
-        name = QStringLiteral("冬");
-        break;
-    case 12:
-        name = QStringLiteral("腊");
-        break;
-    default:
-        name = kDigits.at(month - 1);
+        case 1:
+            name = QStringLiteral("正");
+            break;
+        case 11:
+            name = QStringLiteral("冬");
+            break;
+        case 12:
+            name = QStringLiteral("腊");
+            break;
+        default:
+            name = kDigits.at(month - 1);
     }
     return (leapMonth ? QStringLiteral("闰") : QString()) + name + QStringLiteral("月");
 }

@@ -11,7 +11,8 @@ const QString kWeekdays = QStringLiteral("一二三四五六日");
 DateDisplay::DateDisplay(QWidget* parent) : QLabel(parent) {
     setObjectName(QStringLiteral("dateDisplay"));
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    setStyleSheet(QStringLiteral("QLabel#dateDisplay { color: #8b1a1a; font-weight: bold; padding: 0 6px; }"));
+    setStyleSheet(
+        QStringLiteral("QLabel#dateDisplay { color: #8b1a1a; font-weight: bold; padding: 0 6px; }"));
 }
 
 QString DateDisplay::textFor(const QDate& date) {
@@ -19,7 +20,8 @@ QString DateDisplay::textFor(const QDate& date) {
                    kWeekdays.at(date.dayOfWeek() - 1);
     const LunarDate lunar = LunarDate::of(date);
     if (lunar.isValid()) {
-        text += QStringLiteral("  农历") + lunar.text() + QStringLiteral("（") + lunar.zodiac() + QStringLiteral("年）");
+        text += QStringLiteral("  农历") + lunar.text() + QStringLiteral("（") + lunar.zodiac() +
+                QStringLiteral("年）");
     }
     return text;
 }

@@ -9,7 +9,7 @@ namespace lanze {
 // beside it ("2026年02月17日 星期二  农历丙午年正月初一").
 class DateDisplay : public QLabel {
     Q_OBJECT
-public:
+  public:
     explicit DateDisplay(QWidget* parent = nullptr);
 
     void setDateTime(const QDateTime& moment);
@@ -17,7 +17,7 @@ public:
 
     static QString textFor(const QDate& date);
 
-private:
+  private:
     QDateTime moment_;
 };
 
