@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
+#include <QVBoxLayout>
 
 namespace lanze {
 
@@ -22,8 +23,13 @@ QComboBox* comboWith(QWidget* parent, int minWidth) {
 
 BoardFilterPanel::BoardFilterPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("filterPanel"));
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
+    // Two rows, so that the panel fits beside the statistics box on a small screen.
+    auto* rows = new QVBoxLayout(this);
+    rows->setContentsMargins(0, 0, 0, 0);
+    auto* row = new QHBoxLayout;
+    auto* second = new QHBoxLayout;
+    rows->addLayout(row);
+    rows->addLayout(second);
 
     auto* parts = new QGroupBox(QStringLiteral("订单显示"), this);
     auto* partsRow = new QHBoxLayout(parts);
@@ -69,7 +75,8 @@ BoardFilterPanel::BoardFilterPanel(QWidget* parent) : QWidget(parent) {
     whoRow->addWidget(region_);
     whoRow->addWidget(workerTick_);
     whoRow->addWidget(worker_);
-    row->addWidget(who);
+    row->addStretch();
+    second->addWidget(who);
 
     auto* states = new QGroupBox(QStringLiteral("订单状态"), this);
     auto* statesRow = new QHBoxLayout(states);
@@ -82,7 +89,7 @@ BoardFilterPanel::BoardFilterPanel(QWidget* parent) : QWidget(parent) {
         statesRow->addWidget(states_[i]);
     }
     states_[0]->setChecked(true);
-    row->addWidget(states);
+    second->addWidget(states);
 
     auto* end = new QVBoxLayout;
     sort_ = new QComboBox(this);
@@ -93,8 +100,8 @@ BoardFilterPanel::BoardFilterPanel(QWidget* parent) : QWidget(parent) {
     end->addLayout(sortRow);
     hide_ = new QCheckBox(QStringLiteral("隐藏查询条件"), this);
     end->addWidget(hide_);
-    row->addLayout(end);
-    row->addStretch();
+    second->addLayout(end);
+    second->addStretch();
 }
 
 BoardSearch BoardFilterPanel::search() const {

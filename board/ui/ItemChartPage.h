@@ -6,6 +6,7 @@
 #include "board/TodayStatistics.h"
 
 class QChartView;
+class QScrollArea;
 
 namespace lanze {
 
@@ -20,6 +21,7 @@ class ItemChartPage : public QWidget {
 
   private:
     QChartView* view_;
+    QScrollArea* scroll_;
     QList<ItemQuantity> bars_;
 };
 
