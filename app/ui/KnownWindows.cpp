@@ -1,7 +1,9 @@
 #include "app/ui/KnownWindows.h"
 
+#include "app/TDM.h"
 #include "app/ui/WindowRegistry.h"
 #include "board/ui/Tmain.h"
+#include "settings/ui/TFdianming_shezhi.h"
 #include "signin/ui/TFchushihua_mima_xiugai.h"
 #include "signin/ui/Tcaozuoyuan_add.h"
 #include "signin/ui/Tcaozuoyuan_list.h"
@@ -20,6 +22,11 @@ void registerKnownWindows(WindowRegistry& windows, Database& db) {
                 [&db](QWidget* parent) { return new Txiugai_mima(db, parent); });
     windows.add(QStringLiteral("TFchushihua_mima_xiugai"),
                 [&db](QWidget* parent) { return new TFchushihua_mima_xiugai(db, parent); });
+    // The settings dialog works on the data module's store folder as well as its database.
+    if (TDM* dm = TDM::instance()) {
+        windows.add(QStringLiteral("TFdianming_shezhi"),
+                    [dm](QWidget* parent) { return new TFdianming_shezhi(*dm, parent); });
+    }
 }
 
 }  // namespace lanze

@@ -47,6 +47,7 @@
 #include "core/ui/DataGrid.h"
 #include "core/ui/DateDisplay.h"
 #include "settings/StationSettings.h"
+#include "settings/ui/TFdianming_shezhi.h"
 #include "signin/SignIn.h"
 
 namespace lanze {
@@ -481,10 +482,11 @@ void Tmain::openSettings(int page) {
     if (!w) {
         return;
     }
-    if (w->metaObject()->indexOfMethod("showPage(int)") >= 0) {
-        QMetaObject::invokeMethod(w, "showPage", Q_ARG(int, page));
+    if (auto* settings = qobject_cast<TFdianming_shezhi*>(w)) {
+        settings->openOn(static_cast<TFdianming_shezhi::Page>(page));
     }
     openWindow(QStringLiteral("TFdianming_shezhi"));
+    // The store row may have changed: its print style comes back into the style box.
     guarded([this] { readPrintStyle(); });
     setDispatchUsed(signInState().setting(QStringLiteral("是否需要发货功能")) == QStringLiteral("需要"));
 }
