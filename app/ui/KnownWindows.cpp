@@ -2,6 +2,7 @@
 
 #include "app/TDM.h"
 #include "app/ui/WindowRegistry.h"
+#include "board/ui/Tabout.h"
 #include "board/ui/Tmain.h"
 #include "settings/ui/TFdianming_shezhi.h"
 #include "signin/ui/TFchushihua_mima_xiugai.h"
@@ -22,6 +23,7 @@ void registerKnownWindows(WindowRegistry& windows, Database& db) {
                 [&db](QWidget* parent) { return new Txiugai_mima(db, parent); });
     windows.add(QStringLiteral("TFchushihua_mima_xiugai"),
                 [&db](QWidget* parent) { return new TFchushihua_mima_xiugai(db, parent); });
+    windows.add(QStringLiteral("Tabout"), [](QWidget* parent) { return new Tabout(parent); });
     // The settings dialog works on the data module's store folder as well as its database.
     if (TDM* dm = TDM::instance()) {
         windows.add(QStringLiteral("TFdianming_shezhi"),

@@ -30,10 +30,10 @@ GridColumn boardColumn(const QString& field) {
             m.insert(c.field, c);
         };
         add(GridColumn(QStringLiteral("订单状态"), QStringLiteral("订单状态"), K::Text, 96)
-                .withFooter(FooterSpec::text(QStringLiteral("当前订单："))),
+                .withFooter(ColumnFooter::text(QStringLiteral("当前订单："))),
             false);
         add(GridColumn(kOrderNumber, kOrderNumber, K::Text, 110)
-                .withFooter(FooterSpec::count(QStringLiteral("###张"))),
+                .withFooter(ColumnFooter::count(QStringLiteral("###张"))),
             true);
         add(GridColumn(QStringLiteral("时间"), QStringLiteral("时间"), K::Text, 70), true);
         add(GridColumn(QStringLiteral("客户姓名"), QStringLiteral("客户姓名"), K::Text, 80), true);
@@ -42,10 +42,10 @@ GridColumn boardColumn(const QString& field) {
         add(GridColumn(QStringLiteral("区域"), QStringLiteral("区域"), K::Text, 70), true);
         add(GridColumn(QStringLiteral("地址"), QStringLiteral("地址"), K::Text, 180), true);
         add(GridColumn(QStringLiteral("份数"), QStringLiteral("项目数"), K::Number, 56)
-                .withFooter(FooterSpec::sum()),
+                .withFooter(ColumnFooter::sum()),
             false);
         add(GridColumn(QStringLiteral("应付货款"), QStringLiteral("应付货款"), K::Money, 80)
-                .withFooter(FooterSpec::sum()),
+                .withFooter(ColumnFooter::sum()),
             true);
         add(GridColumn(QStringLiteral("配送工"), QStringLiteral("工作人员"), K::Text, 70), true);
         add(GridColumn(QStringLiteral("送餐时间"), QStringLiteral("上门时间"), K::DateTime, 140), true);
@@ -65,7 +65,7 @@ QList<GridColumn> detailColumns(bool dineIn) {
     return {
         GridColumn(QStringLiteral("产品名称"),
                    dineIn ? QStringLiteral("产品名称") : QStringLiteral("服务项目"), K::Text, 120)
-            .withFooter(FooterSpec::text(QStringLiteral("应收合计："))),
+            .withFooter(ColumnFooter::text(QStringLiteral("应收合计："))),
         GridColumn(QStringLiteral("数量"), QStringLiteral("数量"), K::Number, 48),
         GridColumn(QStringLiteral("单价"), QStringLiteral("单价"), K::Money, 64),
         GridColumn(QStringLiteral("应付货款"), QStringLiteral("合计"), K::Money, 72),
@@ -115,13 +115,13 @@ QList<GridColumn> OrderListPage::dineInColumns() {
     using K = CellKind;
     QList<GridColumn> c = {
         GridColumn(kOrderNumber, kOrderNumber, K::Text, 110)
-            .withFooter(FooterSpec::count(QStringLiteral("#张"))),
+            .withFooter(ColumnFooter::count(QStringLiteral("#张"))),
         GridColumn(QStringLiteral("餐台号"), QStringLiteral("餐台号"), K::Text, 60),
         GridColumn(QStringLiteral("开单日期时间"), QStringLiteral("开单日期时间"), K::DateTime, 140),
         GridColumn(QStringLiteral("份数"), QStringLiteral("份数"), K::Number, 56)
-            .withFooter(FooterSpec::sum()),
+            .withFooter(ColumnFooter::sum()),
         GridColumn(QStringLiteral("应付货款"), QStringLiteral("应付货款"), K::Money, 80)
-            .withFooter(FooterSpec::sum()),
+            .withFooter(ColumnFooter::sum()),
     };
     for (GridColumn& col : c) {
         col.unsortable();
@@ -208,6 +208,11 @@ void OrderListPage::setColourDisplay(bool on) {
             return c;
         });
     }
+    // With the colours on, the selected rows keep black text on a light highlight, so that the state
+    // colour of the rows around them stays the one thing that stands out.
+    list_->view()->setStyleSheet(
+        on ? QStringLiteral("QTableView { selection-color: black; selection-background-color: #8fb4e3; }")
+           : QString());
     list_->view()->viewport()->update();
 }
 
