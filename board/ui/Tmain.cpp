@@ -645,7 +645,6 @@ void Tmain::settleTitle() {
                                                     state.setting(QStringLiteral("公司简称")),
                                                     state.setting(QStringLiteral("版本语言")));
         state.programTitle = t.title;
-        QApplication::setApplicationDisplayName(QString());
         setWindowTitle(t.windowCaption);
         titleSettled_ = true;
     }

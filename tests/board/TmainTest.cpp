@@ -9,6 +9,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTest>
 
@@ -16,6 +18,8 @@
 #include "app/ui/Skin.h"
 #include "app/ui/WindowRegistry.h"
 #include "board/MainCommands.h"
+#include "board/ui/BoardFilterPanel.h"
+#include "board/ui/ItemChartPage.h"
 #include "board/ui/OrderListPage.h"
 #include "board/ui/Tmain.h"
 #include "board/ui/TodayPanel.h"
@@ -321,4 +325,58 @@ TEST_F(TmainWindow, BirthdayWindowOpensOnlyWhenACustomerHasHisBirthdayToday) {
         .exec();
     shown();
     EXPECT_TRUE(QTest::qWaitFor([&] { return opened("TFjingri_shengri"); }, 3000));
+}
+
+TEST_F(TmainWindow, StatisticsChangeOnlyWhenRefreshedAndTheChartWhenItsPageIsChosen) {
+    const QDate today = QDate::currentDate();
+    addOrder(db(), {.number = QStringLiteral("A"), .day = today, .items = {{QStringLiteral("宫保鸡丁"), 2}}});
+    Tmain& w = shown();
+    auto* panel = w.findChild<TodayPanel*>();
+    EXPECT_EQ(panel->texts().first(), QStringLiteral("1  次"));
+
+    addOrder(db(), {.number = QStringLiteral("B"), .day = today, .items = {{QStringLiteral("米饭"), 3}}});
+    w.shuaxinmain();
+    EXPECT_EQ(w.board()->list()->model()->rowCount(), 2);
+    EXPECT_EQ(panel->texts().first(), QStringLiteral("1  次"));  // the board moved on, the figures did not
+    w.findChild<QPushButton*>(QStringLiteral("刷新"))->click();
+    EXPECT_EQ(panel->texts().first(), QStringLiteral("2  次"));
+
+    auto* chart = w.findChild<ItemChartPage*>();
+    EXPECT_TRUE(chart->bars().isEmpty());
+    w.findChild<QTabWidget*>(QStringLiteral("boardPages"))->setCurrentIndex(Tmain::ChartPage);
+    ASSERT_EQ(chart->bars().size(), 2);
+    double total = 0;
+    for (const ItemQuantity& b : chart->bars()) {
+        total += b.quantity;
+    }
+    EXPECT_EQ(total, 5);
+}
+
+TEST_F(TmainWindow, StationWithoutDispatchHidesTheUndispatchedStatesAndDispatchCommands) {
+    Tmain& w = shown();
+    auto visibleCarriers = [&](CommandPlace place, MainAction action) {
+        const MainCommand* c = MainCommands::find(place, action);
+        return w.carriers(*c).first()->property("visible").toBool();
+    };
+    for (bool used : {false, true}) {
+        w.setDispatchUsed(used);
+        for (const char* name : {"未派工，未交款：", "未派工，已收款：", "未派工未交款", "未派工已收款"}) {
+            EXPECT_EQ(w.findChild<QWidget*>(QString::fromUtf8(name))->isHidden(), !used) << name;
+        }
+        EXPECT_FALSE(w.findChild<QWidget*>(QStringLiteral("已派工未收款"))->isHidden());
+        EXPECT_EQ(visibleCarriers(CommandPlace::ToolButton, MainAction::DispatchSingle), used);
+        EXPECT_EQ(visibleCarriers(CommandPlace::ToolButton, MainAction::DispatchBatch), used);
+        EXPECT_EQ(visibleCarriers(CommandPlace::BoardContext, MainAction::DispatchSingle), used);
+        EXPECT_TRUE(visibleCarriers(CommandPlace::MenuItem, MainAction::DispatchSingle));
+    }
+
+    // The filter panel: shown while ticked; its own tick hides it and clears both.
+    auto* show = w.findChild<QCheckBox*>(QStringLiteral("显示查询条件"));
+    auto* panel = w.findChild<BoardFilterPanel*>();
+    show->setChecked(true);
+    EXPECT_TRUE(panel->isVisible());
+    panel->hideTick()->setChecked(true);
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_FALSE(show->isChecked());
+    EXPECT_FALSE(panel->hideTick()->isChecked());
 }
