@@ -482,12 +482,17 @@ void Tmain::openSettings(int page) {
     if (!w) {
         return;
     }
-    if (auto* settings = qobject_cast<TFdianming_shezhi*>(w)) {
+    auto* settings = qobject_cast<TFdianming_shezhi*>(w);
+    if (settings) {
         settings->openOn(static_cast<TFdianming_shezhi::Page>(page));
     }
     openWindow(QStringLiteral("TFdianming_shezhi"));
-    // The store row may have changed: its print style comes back into the style box.
-    guarded([this] { readPrintStyle(); });
+    // The style box takes the style the dialog ends with.
+    if (settings && !settings->printStyle().isEmpty()) {
+        printStyle_->setCurrentText(settings->printStyle());
+    } else {
+        guarded([this] { readPrintStyle(); });
+    }
     setDispatchUsed(signInState().setting(QStringLiteral("是否需要发货功能")) == QStringLiteral("需要"));
 }
 
