@@ -84,42 +84,46 @@ void BoardQuery::appendSearchConditions(Statement& s, const BoardSearch& search,
     }
 }
 
-Statement BoardQuery::refresh(const QDate& businessDay, DayPart part, BoardSort sort) {
+Statement BoardQuery::onDay(const QString& head, const QDate& businessDay) {
     Statement s;
-    s.sql = kBoardColumns + QStringLiteral(" from 产品销售开票 where 购物日期=:rq");
+    s.sql = head + QStringLiteral(" where 购物日期=:rq");
     s.addDate(QStringLiteral("rq"), businessDay);
-    s.sql += dayPartClause(part);
-    s.sql += kDelivery + kBoardGroup + sortText(sort);
     return s;
+}
+
+Statement BoardQuery::matching(const QString& head, const BoardSearch& search, const QDate& businessDay) {
+    Statement s;
+    s.sql = head + QStringLiteral(" where 1=1");
+    appendSearchConditions(s, search, businessDay);
+    return s;
+}
+
+// Every board statement ends alike: the day part, which kind of order, the grouping and the sort box.
+Statement BoardQuery::finish(Statement s, DayPart part, const QString& kindAndGroup, BoardSort sort) {
+    s.sql += dayPartClause(part);
+    s.sql += kindAndGroup + sortText(sort);
+    return s;
+}
+
+Statement BoardQuery::refresh(const QDate& businessDay, DayPart part, BoardSort sort) {
+    return finish(onDay(kBoardColumns + QStringLiteral(" from 产品销售开票"), businessDay), part,
+                  kDelivery + kBoardGroup, sort);
 }
 
 Statement BoardQuery::search(const BoardSearch& search, const QDate& businessDay, DayPart part,
                              BoardSort sort) {
-    Statement s;
-    s.sql = kBoardColumns + QStringLiteral(" from 产品销售开票 where 1=1");
-    appendSearchConditions(s, search, businessDay);
-    s.sql += dayPartClause(part);
-    s.sql += kDelivery + kBoardGroup + sortText(sort);
-    return s;
+    return finish(matching(kBoardColumns + QStringLiteral(" from 产品销售开票"), search, businessDay), part,
+                  kDelivery + kBoardGroup, sort);
 }
 
 Statement BoardQuery::dineInRefresh(const QDate& businessDay, DayPart part, BoardSort sort) {
-    Statement s;
-    s.sql = kDineInRefreshColumns + QStringLiteral(" where 购物日期=:rq");
-    s.addDate(QStringLiteral("rq"), businessDay);
-    s.sql += dayPartClause(part);
-    s.sql += kDineIn + kDineInGroup + sortText(sort);
-    return s;
+    return finish(onDay(kDineInRefreshColumns, businessDay), part, kDineIn + kDineInGroup, sort);
 }
 
 Statement BoardQuery::dineInSearch(const BoardSearch& search, const QDate& businessDay, DayPart part,
                                    BoardSort sort) {
-    Statement s;
-    s.sql = kDineInSearchColumns + QStringLiteral(" from 产品销售开票 where 1=1");
-    appendSearchConditions(s, search, businessDay);
-    s.sql += dayPartClause(part);
-    s.sql += kDineIn + kDineInGroup + sortText(sort);
-    return s;
+    return finish(matching(kDineInSearchColumns + QStringLiteral(" from 产品销售开票"), search, businessDay),
+                  part, kDineIn + kDineInGroup, sort);
 }
 
 Statement BoardQuery::detail(const QString& orderNumber) {

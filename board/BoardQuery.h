@@ -53,6 +53,9 @@ class BoardQuery {
 
   private:
     static void appendSearchConditions(Statement& s, const BoardSearch& search, const QDate& businessDay);
+    static Statement onDay(const QString& head, const QDate& businessDay);
+    static Statement matching(const QString& head, const BoardSearch& search, const QDate& businessDay);
+    static Statement finish(Statement s, DayPart part, const QString& kindAndGroup, BoardSort sort);
 };
 
 }  // namespace lanze

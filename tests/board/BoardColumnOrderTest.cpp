@@ -7,22 +7,13 @@
 
 using namespace lanze;
 
-class BoardColumnOrderTest : public lanze::test::EngineTest {
+class BoardColumnOrderTest : public lanze::test::StoreTest {
   protected:
-    void SetUp() override {
-        EngineTest::SetUp();
-        if (IsSkipped()) {
-            return;
-        }
-        store = std::make_unique<lanze::test::TestStore>(GetParam());
-    }
-    Database& db() { return store->db(); }
     qint64 storedRows() {
         Query q(db(), QStringLiteral("select count(*) as cc from 主窗口订单显示顺序"));
         q.first();
         return q.integer(QStringLiteral("cc"));
     }
-    std::unique_ptr<lanze::test::TestStore> store;
 };
 
 TEST_P(BoardColumnOrderTest, DraggedOrderComesBackAtTheNextStart) {

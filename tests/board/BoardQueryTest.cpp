@@ -110,14 +110,13 @@ TEST(OrderStateColoursTest, FourStatesGiveTheLegendColours) {
 }
 
 // The statements run on both engines against a small day of orders.
-class BoardQueryRunTest : public lanze::test::EngineTest {
+class BoardQueryRunTest : public lanze::test::StoreTest {
   protected:
     void SetUp() override {
-        EngineTest::SetUp();
+        StoreTest::SetUp();
         if (IsSkipped()) {
             return;
         }
-        store = std::make_unique<lanze::test::TestStore>(GetParam());
         auto add = [&](FixtureOrder o) { lanze::test::addOrder(db(), o); };
         FixtureOrder o;
         o.day = kDay;
@@ -152,7 +151,6 @@ class BoardQueryRunTest : public lanze::test::EngineTest {
         o.type = QStringLiteral("外卖");
         add(o);
     }
-    Database& db() { return store->db(); }
     QStringList numbers(const Statement& s) {
         Query q = s.run(db());
         QStringList out;
@@ -161,7 +159,6 @@ class BoardQueryRunTest : public lanze::test::EngineTest {
         }
         return out;
     }
-    std::unique_ptr<lanze::test::TestStore> store;
 };
 
 TEST_P(BoardQueryRunTest, RefreshShowsOneRowPerDeliveryOrderOfTheDayAndPart) {

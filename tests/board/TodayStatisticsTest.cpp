@@ -11,16 +11,8 @@ namespace {
 const QDate kDay(2026, 12, 10);
 }
 
-class TodayStatisticsTest : public lanze::test::EngineTest {
+class TodayStatisticsTest : public lanze::test::StoreTest {
   protected:
-    void SetUp() override {
-        EngineTest::SetUp();
-        if (IsSkipped()) {
-            return;
-        }
-        store = std::make_unique<lanze::test::TestStore>(GetParam());
-    }
-    Database& db() { return store->db(); }
     void add(const QString& number, const QDate& day, bool dispatched, bool paid, const QString& payKind,
              const QString& due, std::vector<std::pair<QString, double>> items,
              const QString& type = QStringLiteral("外卖"), const QString& period = QStringLiteral("午餐")) {
@@ -36,7 +28,6 @@ class TodayStatisticsTest : public lanze::test::EngineTest {
         o.period = period;
         lanze::test::addOrder(db(), o);
     }
-    std::unique_ptr<lanze::test::TestStore> store;
 };
 
 TEST_P(TodayStatisticsTest, SevenFiguresCountOrdersOnceAndLeaveCreditBillsOutOfTheMoney) {
