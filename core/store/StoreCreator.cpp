@@ -8,6 +8,7 @@
 #include "core/db/Query.h"
 #include "core/db/Schema.h"
 #include "core/db/Transaction.h"
+#include "core/report/ReportTemplates.h"
 #include "core/store/StoreFiles.h"
 #include "core/store/WorkMode.h"
 #include "core/types/PasswordDigest.h"
@@ -117,6 +118,7 @@ void StoreCreator::createFolder(const QString& dir, const QString& adminPassword
     WorkMode mode;
     mode.mode = WorkMode::kServer;
     mode.write(dir);
+    ReportTemplates::installMissing(dir);
 }
 
 }  // namespace lanze

@@ -14,6 +14,8 @@
 
 namespace lanze {
 
+int renderTemplate(const QStringList& args, QTextStream& out, QTextStream& err);
+
 std::unique_ptr<Database> openStoreArgument(const QString& dirOrUri) {
     if (ConnectionTarget::looksLikeServerUri(dirOrUri)) {
         return Database::open(ConnectionTarget::fromServerUri(dirOrUri));
@@ -121,6 +123,7 @@ const std::vector<AdminCommand>& adminCommands() {
          QStringLiteral("generate DIR|URI --days N [--customers N] [--seed S] [--orders-per-day N] [--until "
                         "yyyy-MM-dd]"),
          generateCommand},
+        {QStringLiteral("render"), QStringLiteral("render FILE --pdf OUT [--lines N] [--item-height H]"), renderTemplate},
     };
     return all;
 }

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "core/report/ReportData.h"
+
+namespace lanze {
+
+// Made-up values for every variable the program answers, and three made-up rows with the columns of
+// cart lines and of purchase lines: what the designer's preview and "lanze-admin render" fill
+// templates with.
+class SampleReportData {
+  public:
+    static VariableMap variables();
+    static ReportRows rows();
+};
+
+}  // namespace lanze
