@@ -79,4 +79,40 @@ ReportRows SampleReportData::rows() {
     return r;
 }
 
+ReceiptValues SampleReportData::receiptValues() {
+    const VariableMap v = variables();
+    auto get = [&](const char* name) { return v.value(QString::fromUtf8(name)).value_or(QString()); };
+    ReceiptValues r;
+    r.storeName = get("公司名称");
+    r.titleLeft = 20;
+    r.deliveryTime = get("送餐时间");
+    r.orderNumber = get("订单号码");
+    r.staff = get("送餐员");
+    r.customerName = get("姓名");
+    r.points = get("前次积分");
+    r.phone = get("电话");
+    r.address = get("地址");
+    r.company = get("单位");
+    r.total = get("合计");
+    r.printTime = get("订餐日期") + QLatin1Char(' ') + get("订餐时间");
+    r.operatorName = get("制单员");
+    r.dispatchRemark = get("发货备注");
+    r.slogan = QStringLiteral("用心服务每一位客户");
+    r.storePhone = QStringLiteral("电话：010-62345678");
+    r.webAddress = QStringLiteral("www.lanze.example");
+    return r;
+}
+
+QList<ReceiptLine> SampleReportData::receiptLines(int lines) {
+    const ReportRows source = rows();
+    QList<ReceiptLine> out;
+    for (int i = 0; i < lines; ++i) {
+        const qsizetype r = i % source.size();
+        out.append({source.cell(r, QStringLiteral("产品名称")), source.cell(r, QStringLiteral("口味")),
+                    source.cell(r, QStringLiteral("单价")), source.cell(r, QStringLiteral("数量")),
+                    source.cell(r, QStringLiteral("应付货款"))});
+    }
+    return out;
+}
+
 }  // namespace lanze

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/report/ReceiptForm.h"
 #include "core/report/ReportData.h"
 
 namespace lanze {
@@ -11,6 +12,9 @@ class SampleReportData {
   public:
     static VariableMap variables();
     static ReportRows rows();
+    // The same order for the built-in receipt forms, with `lines` cart lines.
+    static ReceiptValues receiptValues();
+    static QList<ReceiptLine> receiptLines(int lines);
 };
 
 }  // namespace lanze

@@ -123,7 +123,10 @@ const std::vector<AdminCommand>& adminCommands() {
          QStringLiteral("generate DIR|URI --days N [--customers N] [--seed S] [--orders-per-day N] [--until "
                         "yyyy-MM-dd]"),
          generateCommand},
-        {QStringLiteral("render"), QStringLiteral("render FILE --pdf OUT [--lines N] [--item-height H]"), renderTemplate},
+        {QStringLiteral("render"),
+         QStringLiteral("render FILE --pdf OUT [--lines N] [--item-height H] | render --receipt "
+                        "normal|copy1|copy2|copy3|kitchen --width 58|76 --pdf OUT [--lines N]"),
+         renderTemplate},
     };
     return all;
 }
