@@ -6,6 +6,7 @@
 #include "app/ui/KnownWindows.h"
 #include "app/ui/MessageBoxes.h"
 #include "app/ui/WindowRegistry.h"
+#include "core/report/ui/ReportPreview.h"
 #include "core/store/StoreFiles.h"
 #include "signin/ui/Tlogin.h"
 
@@ -26,6 +27,7 @@ int main(int argc, char* argv[]) {
 
     MessageBoxes boxes;
     Messages::install(&boxes);
+    ReportPreview::install();
 
     TDM dm(StoreFiles::resolveHome(args.value(home)));
     const TDM::StartResult started = dm.start();

@@ -4,8 +4,11 @@
 #include <QStringEncoder>
 #include <QTemporaryDir>
 
+#include "core/Messages.h"
+#include "core/report/ReportPrinting.h"
 #include "core/report/ReportTemplates.h"
 #include "core/report/TemplateParser.h"
+#include "core/report/TemplateReport.h"
 
 using namespace lanze;
 
@@ -121,4 +124,41 @@ TEST(TemplateParser, ReadsGbkFilesToo) {
     ASSERT_TRUE(load.ok()) << load.errorText().toStdString();
     EXPECT_EQ(load.report->bands[0].items[1].text, QStringLiteral("谢谢惠顾"));
     EXPECT_EQ(load.report->folder, QDir(dir.path()).absolutePath());
+}
+
+TEST(TemplateReport, BrokenOrMissingTemplateIsShownAndNothingIsReturned) {
+    MessageRecorder messages;
+    QTemporaryDir dir;
+    QFile f(QDir(dir.path()).filePath(QStringLiteral("B小票.frf")));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(kGood.toUtf8() + "text x=0 y=0 w=10 h=5 size=huge \"x\"\n");
+    f.close();
+    EXPECT_FALSE(TemplateReport::load(dir.path(), QStringLiteral("B小票.frf")));
+    EXPECT_EQ(messages.last(), QStringLiteral("B小票.frf 第 4 行：属性“size”应是数字，而不是“huge”"));
+
+    EXPECT_FALSE(TemplateReport::load(dir.path(), QStringLiteral("没有这个.frf")));
+    EXPECT_TRUE(messages.last().contains(QStringLiteral("没有这个.frf")));
+
+    // The next ticket still loads.
+    const auto next = TemplateReport::load(dir.path(), QStringLiteral("C小票.frf"));
+    ASSERT_TRUE(next);
+    EXPECT_EQ(messages.shown().size(), 2);
+}
+
+TEST(TemplateReport, PrintingWithoutPrinterOrPreviewTellsWhy) {
+    MessageRecorder messages;
+    ReportPrinting::installPreviewer(nullptr);
+    const TemplateLoad load = TemplateParser::parse(kGood, QStringLiteral("t.frf"));
+    const LaidOutReport report = ReportLayout::layOut(*load.report, VariableMap());
+    EXPECT_FALSE(TemplateReport::produce(report, TemplateReport::Output::Preview));
+    EXPECT_EQ(messages.shown().size(), 1);
+    int previewed = 0;
+    ReportPrinting::installPreviewer([&](const LaidOutReport&, int copies) { previewed = copies; });
+    EXPECT_TRUE(TemplateReport::produce(report, TemplateReport::Output::Preview, QString(), 2));
+    EXPECT_EQ(previewed, 2);
+    ReportPrinting::installPreviewer(nullptr);
+    if (ReportPrinting::installedPrinters().isEmpty()) {
+        EXPECT_FALSE(TemplateReport::produce(report, TemplateReport::Output::Print, QStringLiteral("后厨")));
+        EXPECT_EQ(messages.last(), ReportPrinting::kNoPrinter);
+    }
 }
