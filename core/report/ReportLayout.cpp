@@ -40,6 +40,9 @@ QFont ReportLayout::qfont(const ReportFont& f) {
     font.setBold(f.bold);
     font.setItalic(f.italic);
     font.setUnderline(f.underline);
+    // Shaped Latin runs of CJK fonts use glyph variants with no character of their own, so PDF text
+    // of "A1008" would read back as "A"; unshaped glyphs keep the text searchable and copyable.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 

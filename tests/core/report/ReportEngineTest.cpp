@@ -19,6 +19,7 @@ page width=75 height=60 margin=2
 font size=9
 band title height=12
 text x=0 y=0 w=71 h=5 "店名<[公司名称]>空<[没人回答]>字面[[括号"
+text x=0 y=6 w=71 h=5 "卡号[卡号]"
 band header height=6
 text x=0 y=0 w=71 h=5 "品名表头"
 band data height=6
@@ -45,7 +46,8 @@ ReportRows cart(int lines) {
 }
 
 const VariableMap kVariables = {{QStringLiteral("公司名称"), QStringLiteral("岚泽小馆")},
-                                {QStringLiteral("合计"), QStringLiteral("86.40")}};
+                                {QStringLiteral("合计"), QStringLiteral("86.40")},
+                                {QStringLiteral("卡号"), QStringLiteral("A1008")}};
 
 }  // namespace
 
@@ -55,6 +57,7 @@ TEST(ReportEngine, FillsVariablesLeavesUnknownEmptyAndRepeatsTheDataBand) {
     const QString text = pdf.text();
     EXPECT_TRUE(text.contains(QStringLiteral("店名<岚泽小馆>空<>字面[括号"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("合计<86.40>")));
+    EXPECT_TRUE(text.contains(QStringLiteral("卡号A1008")));  // Latin and digits read back whole
     EXPECT_EQ(text.count(QStringLiteral("行:")), 3);
     EXPECT_EQ(text.count(QStringLiteral("品名表头")), 1);
     const qsizetype first = text.indexOf(QStringLiteral("行:菜1"));
