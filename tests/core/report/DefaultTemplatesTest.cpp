@@ -104,3 +104,23 @@ TEST(DefaultTemplates, NewStoreFolderGetsThem) {
         EXPECT_TRUE(QFile::exists(QDir(store).filePath(name))) << name.toStdString();
     }
 }
+
+TEST(DefaultTemplates, TicketsFitLongOrdersOnTheLengthenedFirstPage) {
+    // A roll ticket that spills onto a second page is cut in two; the shipped ones are drawn so that the
+    // first-page lengthening (主项数据高度 22) keeps orders of up to a dozen lines on one page.
+    const ReportRows sample = SampleReportData::rows();
+    for (const QString& name : ReportTemplates::defaultNames().mid(0, 9)) {
+        const ReportTemplate shipped = *TemplateParser::parse(ReportTemplates::builtInText(name), name).report;
+        for (const int lines : {1, 12}) {
+            SCOPED_TRACE(testing::Message() << name.toStdString() << " " << lines);
+            ReportTemplate t = shipped;
+            t.lengthenFirstPage(ReportTemplate::extraLengthForLines(22, lines));
+            ReportRows rows;
+            rows.columns = sample.columns;
+            for (int i = 0; i < lines; ++i) {
+                rows.rows.append(sample.rows.at(i % sample.rows.size()));
+            }
+            EXPECT_EQ(ReportLayout::layOut(t, SampleReportData::variables(), rows).pages.size(), 1u);
+        }
+    }
+}
