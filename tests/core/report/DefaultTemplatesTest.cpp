@@ -110,7 +110,8 @@ TEST(DefaultTemplates, TicketsFitLongOrdersOnTheLengthenedFirstPage) {
     // first-page lengthening (主项数据高度 22) keeps orders of up to a dozen lines on one page.
     const ReportRows sample = SampleReportData::rows();
     for (const QString& name : ReportTemplates::defaultNames().mid(0, 9)) {
-        const ReportTemplate shipped = *TemplateParser::parse(ReportTemplates::builtInText(name), name).report;
+        const ReportTemplate shipped =
+            *TemplateParser::parse(ReportTemplates::builtInText(name), name).report;
         for (const int lines : {1, 12}) {
             SCOPED_TRACE(testing::Message() << name.toStdString() << " " << lines);
             ReportTemplate t = shipped;

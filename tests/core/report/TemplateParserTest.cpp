@@ -162,3 +162,28 @@ TEST(TemplateReport, PrintingWithoutPrinterOrPreviewTellsWhy) {
         EXPECT_EQ(messages.last(), ReportPrinting::kNoPrinter);
     }
 }
+
+TEST(TemplateParser, GarbageIsReportedNotCrashedOn) {
+    QByteArray binary;
+    for (int i = 0; i < 4096; ++i) {
+        binary.append(char((i * 7919) % 256));
+    }
+    const QString page = QStringLiteral("page width=75 height=80\nband title height=5\n");
+    for (const QString& text : {
+             QString::fromLatin1(binary),
+             page + QStringLiteral("text x=nan y=0 w=1 h=1 \"a\""),
+             page + QStringLiteral("text x=inf y=0 w=1 h=1 \"a\""),
+             page + QStringLiteral("text x=1e309 y=0 w=1 h=1 \"a\""),
+             page + QStringLiteral("text x=0 y=0 w=1 h=1 size=0.001 \"a\""),
+             page + QStringLiteral("text x=0 y=0 w=1 h=1 \"a\" \"b\""),
+             page + QStringLiteral("text = \"a\""),
+             page + QStringLiteral("text x=\"1\" y=0 w=1 h=1 \"\\"),
+             page + QStringLiteral("\"only a text\""),
+             QStringLiteral("page width=75 height=80 margin=40"),
+             page + QStringLiteral("text x=0 y=0 w=1 h=1 \"[\"").repeated(20000),
+         }) {
+        const TemplateLoad load = TemplateParser::parse(text, QStringLiteral("坏.frf"));
+        EXPECT_FALSE(load.ok()) << text.left(80).toStdString();
+        EXPECT_FALSE(load.errors.empty());
+    }
+}
