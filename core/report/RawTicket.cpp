@@ -1,7 +1,14 @@
 #include "core/report/RawTicket.h"
 
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+
 #include <QFile>
-#include <QRegularExpression>
+#include <cerrno>
+#include <cstring>
+
+#include "core/devices/CashDrawer.h"
 
 #include "core/text/Gbk.h"
 
@@ -41,38 +48,61 @@ QByteArray RawTicket::compose(const RawTicketValues& v) {
     return out;
 }
 
-QString RawTicket::devicePath(const QString& port) {
-    static const QRegularExpression lpt(QStringLiteral("^LPT([1-9])$"),
-                                        QRegularExpression::CaseInsensitiveOption);
-    const auto m = lpt.match(port.trimmed());
-    if (m.hasMatch()) {
-        return QStringLiteral("/dev/lp%1").arg(m.captured(1).toInt() - 1);
-    }
-    return port;
+namespace {
+
+QString ioError(const QString& port, int error) {
+    return QStringLiteral("输入/输出错误：%1（%2）").arg(port, QString::fromLocal8Bit(std::strerror(error)));
 }
 
+}  // namespace
+
 bool RawTicket::write(const QString& port, const QByteArray& bytes, QString* error) {
-    const QString path = devicePath(port);
-    QFile device(path);
-    // Append, never truncate: a file given for a port keeps every ticket. A device must exist already:
-    // opening a missing /dev/lp0 must fail, not leave a plain file in its place.
-    QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered;
-    if (path.startsWith(QLatin1String("/dev/"))) {
-        mode |= QIODevice::ExistingOnly;
-    }
-    if (!device.open(mode)) {
+    const QString path = CashDrawer::devicePath(port);
+    const QByteArray native = QFile::encodeName(path);
+    // A device must exist already (opening a missing /dev/lp0 must fail, not leave a plain file in its
+    // place) and is opened non-blocking, so that a printer that is off gives an error instead of
+    // freezing the window. A file given for a port keeps every ticket.
+    const bool device = path.startsWith(QLatin1String("/dev/"));
+    const int flags = O_WRONLY | O_NOCTTY | O_CLOEXEC | (device ? O_NONBLOCK : O_APPEND | O_CREAT);
+    const int fd = ::open(native.constData(), flags, 0644);
+    if (fd < 0) {
         if (error) {
-            *error = QStringLiteral("输入/输出错误：%1（%2）").arg(port, device.errorString());
+            *error = ioError(port, errno);
         }
         return false;
     }
-    if (device.write(bytes) != bytes.size() || !device.flush()) {
+    qsizetype written = 0;
+    int failure = 0;
+    while (written < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + written, size_t(bytes.size() - written));
+        if (n > 0) {
+            written += n;
+            continue;
+        }
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            // The printer's buffer is full: give it a few seconds to take more.
+            pollfd p{fd, POLLOUT, 0};
+            if (::poll(&p, 1, 5000) > 0) {
+                continue;
+            }
+            failure = ETIMEDOUT;
+            break;
+        }
+        failure = n < 0 ? errno : EIO;
+        break;
+    }
+    if (::close(fd) != 0 && failure == 0) {
+        failure = errno;
+    }
+    if (failure != 0) {
         if (error) {
-            *error = QStringLiteral("输入/输出错误：%1（%2）").arg(port, device.errorString());
+            *error = ioError(port, failure);
         }
         return false;
     }
-    device.close();
     return true;
 }
 

@@ -29,10 +29,8 @@ class RawTicket {
   public:
     static QByteArray compose(const RawTicketValues& values);
 
-    // "LPT1" … "LPT9" name the parallel ports /dev/lp0 …; any other name is a device or file path.
-    static QString devicePath(const QString& port);
-    // Writes the bytes to the port; false with *error ("输入/输出错误：…") when it cannot be opened or
-    // written.
+    // Writes the bytes to the port ("LPT1" is /dev/lp0, as for the cash drawer; any other name is a
+    // device or file path); false with *error ("输入/输出错误：…") when it cannot be opened or written.
     static bool write(const QString& port, const QByteArray& bytes, QString* error);
 
     // Pads text with blanks on the right (or left) to the given GBK byte width; longer text is kept whole.

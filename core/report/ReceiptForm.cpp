@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <cmath>
 
-#include "core/text/Gbk.h"
+#include "core/text/ReceiptWrap.h"
 
 namespace lanze {
 
@@ -145,22 +145,6 @@ int ReceiptForm::pageLength(Layout layout, Width width, int lines, int bottomMar
     return 0;
 }
 
-QString ReceiptForm::wrapBytes(const QString& text, int width) {
-    QStringList lines{QString()};
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        // A surrogate pair is one character.
-        const qsizetype n = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        const QString ch = text.mid(i, n);
-        i += n - 1;
-        if (Gbk::byteWidth(lines.last()) + 1 > width && !lines.last().isEmpty()) {
-            lines.append(ch);
-        } else {
-            lines.last() += ch;
-        }
-    }
-    return lines.join(QLatin1Char('\r'));
-}
-
 ReportRows ReceiptForm::rows(const QList<ReceiptLine>& lines) {
     ReportRows r;
     r.columns = {QStringLiteral("产品名称"), QStringLiteral("口味"), QStringLiteral("单价"),
@@ -226,8 +210,8 @@ ReportTemplate ReceiptForm::build(Layout layout, Width width, const ReceiptValue
             f.row(QStringLiteral("积  分：") + literal(v.points));
         }
         const bool wrapPhone = !wide && layout == Layout::Normal;
-        f.row(QStringLiteral("联系电话：") + literal(wrapPhone ? wrapBytes(v.phone, 20) : v.phone));
-        f.row(QStringLiteral("地    址：") + literal(wrapBytes(v.address, addressWidth)));
+        f.row(QStringLiteral("联系电话：") + literal(wrapPhone ? ReceiptWrap::wrap(20, v.phone) : v.phone));
+        f.row(QStringLiteral("地    址：") + literal(ReceiptWrap::wrap(addressWidth, v.address)));
         f.row(QStringLiteral("单    位：") + literal(v.company));
         f.row(QStringLiteral("金额合计：") + literal(v.total));
     }
@@ -321,7 +305,7 @@ ReportTemplate ReceiptForm::build(Layout layout, Width width, const ReceiptValue
             f.row(QStringLiteral("制 单 人：") + literal(v.operatorName));
         }
         if (layout == Layout::Normal) {
-            const QString remark = v.wrapRemark ? wrapBytes(v.dispatchRemark, 20) : v.dispatchRemark;
+            const QString remark = v.wrapRemark ? ReceiptWrap::wrap(20, v.dispatchRemark) : v.dispatchRemark;
             ReportItem& it = f.row(QStringLiteral("备注：") + literal(remark));
             it.wrap = !v.wrapRemark;
         } else if (layout == Layout::Copy2) {

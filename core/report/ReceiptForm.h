@@ -66,10 +66,6 @@ class ReceiptForm {
     static ReportRows rows(const QList<ReceiptLine>& lines);
     static LaidOutReport layOut(Layout layout, Width width, const ReceiptValues& values,
                                 const QList<ReceiptLine>& lines);
-
-    // Cuts a text into lines of at most `width` GBK bytes without splitting a character (a line may
-    // end one byte over when its last character is Chinese), joined by carriage returns.
-    static QString wrapBytes(const QString& text, int width);
 };
 
 }  // namespace lanze

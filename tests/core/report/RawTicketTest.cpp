@@ -35,12 +35,6 @@ TEST(RawTicket, FixtureOrderGivesTheExactGbkBytes) {
               QByteArray("\xb2\xcd\xc6\xb7\xc3\xfb:"));  // 餐品名: in GBK
 }
 
-TEST(RawTicket, PortNamesMapToDevices) {
-    EXPECT_EQ(RawTicket::devicePath(QStringLiteral("LPT1")), QStringLiteral("/dev/lp0"));
-    EXPECT_EQ(RawTicket::devicePath(QStringLiteral("lpt2")), QStringLiteral("/dev/lp1"));
-    EXPECT_EQ(RawTicket::devicePath(QStringLiteral("/dev/usb/lp0")), QStringLiteral("/dev/usb/lp0"));
-}
-
 TEST(RawTicket, WritesToAPortAndReportsOneThatIsNotThere) {
     QTemporaryDir dir;
     const QString port = dir.filePath(QStringLiteral("lp"));

@@ -120,23 +120,6 @@ TEST(ReceiptForm, LogoTakesTheTitlePlace) {
     EXPECT_FALSE(render(Layout::Normal, Width::Mm76, v).contains(v.storeName));
 }
 
-TEST(ReceiptForm, WrapsByGbkBytes) {
-    struct Case {
-        QString text;
-        int width;
-        QString wrapped;
-    };
-    for (const Case& c : {
-             Case{QStringLiteral("宫保鸡丁盖饭加一份米饭"), 10, QStringLiteral("宫保鸡丁盖\r饭加一份米\r饭")},
-             Case{QStringLiteral("abcdefghijklmnopqrstuvwxy"), 20,
-                  QStringLiteral("abcdefghijklmnopqrst\ruvwxy")},
-             Case{QString(), 20, QString()},
-             Case{QStringLiteral("ab宫保"), 4, QStringLiteral("ab宫\r保")},  // one byte over, never split
-         }) {
-        EXPECT_EQ(ReceiptForm::wrapBytes(c.text, c.width), c.wrapped) << c.text.toStdString();
-    }
-}
-
 TEST(ReceiptForm, WrappedAddressIsPrintedWhole) {
     ReceiptValues v = SampleReportData::receiptValues();
     v.address = QStringLiteral("海淀区中关村大街二十七号院三号楼二单元五零二室靠北边的那个门");
