@@ -95,4 +95,8 @@ QString ReportTemplates::customTemplateFor(const QString& language, const QStrin
     return i == 0 ? kCustom : QStringLiteral("自定义报表%1.frf").arg(i + 1);
 }
 
+QString ReportTemplates::kitchenTicketFor(const QString& ticketType) {
+    return ticketType == QStringLiteral("多菜一单") ? kTicketC : kKitchenPerLine;
+}
+
 }  // namespace lanze

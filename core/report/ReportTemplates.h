@@ -34,6 +34,8 @@ class ReportTemplates {
     // The custom receipt for the station's language and style: the English one for any language but
     // "简体中文", else 样式一 … 样式六; empty for a style it does not know.
     static QString customTemplateFor(const QString& language, const QString& style);
+    // Other ticket 2: one ticket for all items ("多菜一单") or one ticket per item.
+    static QString kitchenTicketFor(const QString& ticketType);
 };
 
 }  // namespace lanze

@@ -24,12 +24,12 @@
 #include "app/TDM.h"
 #include "core/Messages.h"
 #include "core/db/DbError.h"
+#include "core/report/ReportTemplates.h"
+#include "core/report/ui/TemplateDesigner.h"
 #include "settings/LogoFile.h"
 #include "settings/RecordingCleanup.h"
 #include "settings/TableNumbers.h"
-#include "settings/TicketTemplates.h"
 #include "settings/ui/ChoiceBox.h"
-#include "settings/ui/TemplateDesigner.h"
 
 namespace lanze {
 
@@ -292,8 +292,9 @@ QWidget* TFdianming_shezhi::buildPrintPage() {
     auto* preview = new QPushButton(QStringLiteral("【预览和自定义默认小票】"));
     preview->setObjectName(QStringLiteral("previewCustom"));
     connect(preview, &QPushButton::clicked, this, [this] {
-        openTemplate(TicketTemplates::customTicket(customStyle_->value(),
-                                                   signInState().setting(QStringLiteral("版本语言"))));
+        const QString name = ReportTemplates::customTemplateFor(
+            signInState().setting(QStringLiteral("版本语言")), customStyle_->value());
+        openTemplate(name.isEmpty() ? ReportTemplates::kCustom : name);
     });
     qobject_cast<QGridLayout*>(customStyle_->layout())->addWidget(preview, 2, 0, 1, 3, Qt::AlignLeft);
 
@@ -307,11 +308,11 @@ QWidget* TFdianming_shezhi::buildPrintPage() {
     pairPrinter(ticketCPrinterOn_, ticketCPrinter_);
     auto* designB = new QPushButton(QStringLiteral("设计"));
     designB->setObjectName(QStringLiteral("designB"));
-    connect(designB, &QPushButton::clicked, this, [this] { openTemplate(TicketTemplates::ticketB()); });
+    connect(designB, &QPushButton::clicked, this, [this] { openTemplate(ReportTemplates::kTicketB); });
     auto* designC = new QPushButton(QStringLiteral("设计"));
     designC->setObjectName(QStringLiteral("designC"));
     connect(designC, &QPushButton::clicked, this,
-            [this] { openTemplate(TicketTemplates::ticketC(ticketCType_->value())); });
+            [this] { openTemplate(ReportTemplates::kitchenTicketFor(ticketCType_->value())); });
     auto* others = new QGroupBox(QStringLiteral("其他小票及打印机设置，可以用于后厨打印机设置"));
     auto* ol = new QGridLayout(others);
     ol->addWidget(ticketB_, 0, 0);
@@ -743,7 +744,7 @@ void TFdianming_shezhi::deleteTable() {
 }
 
 void TFdianming_shezhi::openTemplate(const QString& fileName) {
-    openTemplateDesigner(QDir(dm_.storeDir()).filePath(fileName), this);
+    TemplateDesigner::design(dm_.storeDir(), fileName, this);
 }
 
 }  // namespace lanze
