@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "core/ui/DialogButtons.h"
+#include "core/ui/EnterMovesFocus.h"
 #include "core/ui/NumberText.h"
 #include "customers/Workers.h"
 
@@ -39,11 +40,10 @@ Tpeisongyuan_add::Tpeisongyuan_add(QWidget* parent) : RecordEditor(parent) {
     connect(buttons.cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     // Enter walks name, phone and vehicle, then lands on "确定"; from the commission box too.
-    connect(name_, &QLineEdit::returnPressed, phone_, [this] { phone_->setFocus(); });
-    connect(phone_, &QLineEdit::returnPressed, vehicle_, [this] { vehicle_->setFocus(); });
-    for (QLineEdit* last : {vehicle_, commission_}) {
-        connect(last, &QLineEdit::returnPressed, buttons.ok, [ok = buttons.ok] { ok->setFocus(); });
-    }
+    enterMovesFocus(name_, phone_);
+    enterMovesFocus(phone_, vehicle_);
+    enterMovesFocus(vehicle_, buttons.ok);
+    enterMovesFocus(commission_, buttons.ok);
 }
 
 void Tpeisongyuan_add::load(const RowValues& values) {
