@@ -55,29 +55,41 @@ SortOrder::Move SortOrder::moveWithin(const QList<qint64>& shownKeys, qint64 key
 
 void SortOrder::swap(qint64 key, qint64 neighbour) {
     Transaction t(db_);
-    auto sortNumberOf = [this](qint64 k) {
-        Query q(db_, QStringLiteral("select %1 from %2 where %3=:%3").arg(kSortColumn, table_, key_));
-        q.bindInteger(key_, k);
-        if (!q.first()) {
-            throw DbError(QStringLiteral("%1 中没有 %2=%3 的记录").arg(table_, key_).arg(k));
-        }
-        return q.value(kSortColumn);
-    };
-    const QVariant mine = sortNumberOf(key);
-    const QVariant theirs = sortNumberOf(neighbour);
-    auto write = [this](qint64 k, const QVariant& number) {
-        Query q(db_, QStringLiteral("update %1 set %2=:%2 where %3=:%3").arg(table_, kSortColumn, key_));
-        if (number.isNull()) {
-            q.bindNull(kSortColumn);
-        } else {
-            q.bindInteger(kSortColumn, number.toLongLong());
-        }
-        q.bindInteger(key_, k);
-        q.exec();
-    };
-    write(key, theirs);
-    write(neighbour, mine);
+    QVariant mine = sortNumberOf(key);
+    QVariant theirs = sortNumberOf(neighbour);
+    // Two rows with the same number (or none) would swap to the same order and the row would not move:
+    // the table is numbered 1, 2, 3 ... in its present order first, which keeps every row's place.
+    if (mine.isNull() || theirs.isNull() || mine.toLongLong() == theirs.toLongLong()) {
+        renumber();
+        mine = sortNumberOf(key);
+        theirs = sortNumberOf(neighbour);
+    }
+    write(key, theirs.toLongLong());
+    write(neighbour, mine.toLongLong());
     t.commit();
+}
+
+QVariant SortOrder::sortNumberOf(qint64 key) const {
+    Query q(db_, QStringLiteral("select %1 from %2 where %3=:%3").arg(kSortColumn, table_, key_));
+    q.bindInteger(key_, key);
+    if (!q.first()) {
+        throw DbError(QStringLiteral("%1 中没有 %2=%3 的记录").arg(table_, key_).arg(key));
+    }
+    return q.value(kSortColumn);
+}
+
+void SortOrder::write(qint64 key, qint64 number) {
+    Query q(db_, QStringLiteral("update %1 set %2=:%2 where %3=:%3").arg(table_, kSortColumn, key_));
+    q.bindInteger(kSortColumn, number);
+    q.bindInteger(key_, key);
+    q.exec();
+}
+
+void SortOrder::renumber() {
+    qint64 number = 0;
+    for (qint64 key : keysInOrder()) {
+        write(key, ++number);
+    }
 }
 
 qint64 SortOrder::nextSortNumber() const {

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QVariant>
 
 namespace lanze {
 
@@ -36,6 +37,9 @@ class SortOrder {
 
   private:
     void swap(qint64 key, qint64 neighbour);
+    QVariant sortNumberOf(qint64 key) const;
+    void write(qint64 key, qint64 number);
+    void renumber();
 
     Database& db_;
     QString table_;

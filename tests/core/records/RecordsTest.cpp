@@ -124,6 +124,14 @@ TEST_P(Records, MovingSwapsSortNumbersWithTheNeighbourAndStopsAtTheEnds) {
     EXPECT_EQ(order.nextSortNumber(), 1);
 }
 
+TEST_P(Records, RowsSharingASortNumberAreNumberedAfreshSoThatTheMoveShows) {
+    addCategories({QStringLiteral("甲"), QStringLiteral("乙"), QStringLiteral("丙")});
+    Query::run(db(), QStringLiteral("update 种类 set 排序编号=5 where 种类<>'丙'"));  // 甲 and 乙 share 5
+    SortOrder order(db(), QStringLiteral("种类"), QStringLiteral("编号"));
+    EXPECT_EQ(order.moveDown(keyOf(QStringLiteral("甲"))), SortOrder::Move::Moved);
+    EXPECT_EQ(categoriesInOrder(), (QStringList{"乙1", "甲2", "丙3"}));
+}
+
 INSTANTIATE_ENGINES(Records);
 
 TEST(NumberInput, RatesAndMoneyBoxes) {
