@@ -57,7 +57,6 @@ class RecordListWindow : public QDialog {
     // The window was closed; lists fed by its table may read it again.
     void closed();
 
-
   protected:
     // The list statement, with the identity field 行号 among its columns.
     virtual Query listQuery() = 0;
