@@ -1,27 +1,17 @@
 #include "board/MainWindowData.h"
 
 #include "core/db/Query.h"
+#include "customers/Regions.h"
+#include "customers/Workers.h"
 
 namespace lanze {
 
 QStringList MainWindowData::staffNames(Database& db) {
-    QStringList out;
-    Query q(db, QStringLiteral("select * from 员工列表"));
-    q.exec();
-    while (q.next()) {
-        out << q.text(QStringLiteral("姓名"));
-    }
-    return out;
+    return Workers::names(db);
 }
 
 QStringList MainWindowData::regions(Database& db) {
-    QStringList out{kHeadOffice};
-    Query q(db, QStringLiteral("select * from 区域 order by 区域"));
-    q.exec();
-    while (q.next()) {
-        out << q.text(QStringLiteral("区域"));
-    }
-    return out;
+    return Regions::filterList(db);
 }
 
 bool MainWindowData::colourDisplay(Database& db) {

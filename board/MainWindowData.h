@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "customers/Regions.h"
+
 namespace lanze {
 
 class Database;
@@ -12,7 +14,7 @@ class Database;
 // the print style, the text-message account and the birthday check. Each throws DbError.
 class MainWindowData {
   public:
-    static inline const QString kHeadOffice = QStringLiteral("总部");
+    static inline const QString kHeadOffice = Regions::kHeadOffice;
 
     // The worker box: every 姓名 of 员工列表 in table order.
     static QStringList staffNames(Database& db);

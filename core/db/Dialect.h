@@ -37,6 +37,11 @@ class Dialect {
         return isSQLite() ? QStringLiteral("like") : QStringLiteral("ilike");
     }
 
+    // The engine's own address of a row, for tables that have no key of their own: "rowid" on the
+    // embedded engine, "ctid" on the server. A server row updated by another station in between gets a
+    // new ctid, so a statement addressed by the old one touches nothing.
+    QString rowIdColumn() const { return isSQLite() ? QStringLiteral("rowid") : QStringLiteral("ctid"); }
+
     // Statements written for the old file engine that have no meaning here return an empty text and are
     // skipped: "ALTER TABLE t ALTER COLUMN c type" widens a column, and ours are already wide.
     QString adaptLegacyStatement(const QString& sql) const;

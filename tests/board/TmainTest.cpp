@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -15,6 +16,7 @@
 #include <QTest>
 
 #include "app/SignInState.h"
+#include "app/ui/KnownWindows.h"
 #include "app/ui/Skin.h"
 #include "app/ui/WindowRegistry.h"
 #include "board/MainCommands.h"
@@ -31,6 +33,7 @@
 #include "settings/StationSettings.h"
 #include "tests/board/OrderFixture.h"
 #include "tests/support/TestStore.h"
+#include "tests/support/WindowDriver.h"
 
 using namespace lanze;
 using namespace lanze::test;
@@ -379,4 +382,57 @@ TEST_F(TmainWindow, StationWithoutDispatchHidesTheUndispatchedStatesAndDispatchC
     EXPECT_FALSE(panel->isVisible());
     EXPECT_FALSE(show->isChecked());
     EXPECT_FALSE(panel->hideTick()->isChecked());
+}
+
+TEST_F(TmainWindow, LookupCommandsOpenTheirWindowsAndClosingRefillsTheFilterLists) {
+    registerKnownWindows(*windows, db());
+    Tmain& w = shown();
+    auto filterLists = [&w] {
+        QStringList items;
+        for (auto* box : w.findChild<BoardFilterPanel*>()->findChildren<QComboBox*>()) {
+            for (int i = 0; i < box->count(); ++i) {
+                items << box->itemText(i);
+            }
+        }
+        return items;
+    };
+    auto menuEntry = [&w](const QString& caption) {
+        for (QAction* a : w.findChildren<QAction*>(caption)) {
+            if (a->text() == caption) {
+                return a;
+            }
+        }
+        return static_cast<QAction*>(nullptr);
+    };
+    struct Case {
+        const char* command;
+        const char* window;
+        const char* change;  // what the window writes while open; nullptr for none
+        const char* listed;  // what the filter lists then hold
+    };
+    for (const Case& c :
+         {Case{"工作人员管理", "Tpeisongyuan_list", "insert into 员工列表 (姓名) values ('孙八')", "孙八"},
+          Case{"客户区域管理", "Tqvyu_shezhi", "insert into 区域 (区域) values ('城南')", "城南"},
+          Case{"客户类型设置", "TFkehu_leixing", nullptr, nullptr},
+          Case{"业务类别设置", "TFzhonglei_shezhi", nullptr, nullptr},
+          Case{"服务要求设置", "Tfkouwei_shezhi", nullptr, nullptr},
+          Case{"优惠时段设置", "TFyouhui_shiduan", nullptr, nullptr}}) {
+        QAction* entry = menuEntry(QString::fromUtf8(c.command));
+        ASSERT_NE(entry, nullptr) << c.command;
+        bool seen = false;
+        onNextModal([&](QDialog* d) {
+            seen = true;
+            EXPECT_EQ(d->objectName(), QString::fromUtf8(c.window));
+            if (c.change) {
+                Query::run(db(), QString::fromUtf8(c.change));
+                EXPECT_FALSE(filterLists().contains(QString::fromUtf8(c.listed)));
+            }
+            d->reject();
+        });
+        entry->trigger();
+        EXPECT_TRUE(seen) << c.command;
+        if (c.listed) {
+            EXPECT_TRUE(filterLists().contains(QString::fromUtf8(c.listed))) << c.command;
+        }
+    }
 }
