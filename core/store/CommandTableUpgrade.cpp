@@ -50,12 +50,12 @@ CommandTableUpgrade::Result CommandTableUpgrade::run(Database& store, const QStr
         Query q(store, QStringLiteral("select * from 版本号"));
         r.currentVersion = q.first() ? versionNumber(q.text(QStringLiteral("版本号"))) : 0;
     }
+    // The target is the table's highest version, but never below the recorded one. Stations that share
+    // one database each bring their own buding.db; one not yet given the newer file must not lower the
+    // recorded version, or the rows between would run a second time when the newer file starts again.
     r.targetVersion = r.currentVersion;
-    if (!rows.empty()) {
-        r.targetVersion = rows.front().first;
-        for (const auto& row : rows) {
-            r.targetVersion = std::max(r.targetVersion, row.first);
-        }
+    for (const auto& row : rows) {
+        r.targetVersion = std::max(r.targetVersion, row.first);
     }
 
     for (const auto& [version, sql] : rows) {

@@ -98,6 +98,22 @@ TEST_P(CommandTableUpgradeTest, EmptyCommandTableKeepsTheRecordedVersion) {
     EXPECT_EQ(version(), 7);
 }
 
+TEST_P(CommandTableUpgradeTest, AnOlderCommandTableNeverLowersTheRecordedVersion) {
+    // Another station already brought the shared store to version 9; this one still has an older table.
+    setVersion(9);
+    addCommand(QStringLiteral("5"), insertRegion(QStringLiteral("旧补丁")));
+    const auto r = CommandTableUpgrade::run(db(), patchFile);
+    EXPECT_EQ(r.executed + r.failed, 0);
+    EXPECT_EQ(version(), 9);
+
+    // When the newer table arrives, only what lies above 9 runs.
+    addCommand(QStringLiteral("7"), insertRegion(QStringLiteral("已执行过")));
+    addCommand(QStringLiteral("10"), insertRegion(QStringLiteral("东区")));
+    CommandTableUpgrade::run(db(), patchFile);
+    EXPECT_EQ(regions(), QStringList{QStringLiteral("东区")});
+    EXPECT_EQ(version(), 10);
+}
+
 TEST_P(CommandTableUpgradeTest, MissingPatchDatabaseIsReportedAndChangesNothing) {
     setVersion(3);
     EXPECT_THROW(CommandTableUpgrade::run(db(), patchFile + QStringLiteral(".missing")), DbError);
