@@ -1,5 +1,9 @@
 #include "settings/SettingsSave.h"
 
+#include <QFile>
+#include <QSaveFile>
+#include <cmath>
+
 #include "app/SignInState.h"
 #include "core/db/DbError.h"
 #include "core/db/Transaction.h"
@@ -22,6 +26,18 @@ SettingsForm::Printer printerFrom(const QString& stored) {
 
 QString printerName(const SettingsForm::Printer& p) {
     return p.on ? p.name.trimmed() : QString();
+}
+
+// Puts a file back as it was before a save that did not go through.
+void restoreFile(const QString& path, bool existed, const QByteArray& bytes) {
+    if (!existed) {
+        QFile::remove(path);
+        return;
+    }
+    QSaveFile f(path);
+    if (f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size()) {
+        f.commit();
+    }
 }
 }  // namespace
 
@@ -112,7 +128,8 @@ SettingsSave::Result SettingsSave::save(Database& db, const QString& storeDir, c
     }
     bool heightIsNumber = false;
     const double height = form.itemBandHeight.trimmed().toDouble(&heightIsNumber);
-    if (!heightIsNumber || height < 0) {
+    // "nan" and "inf" read as numbers too, but no page can be lengthened by them.
+    if (!heightIsNumber || !std::isfinite(height) || height < 0) {
         return {Outcome::Refused, kItemHeightWrong};
     }
     // The points rule divides every amount: zero or a negative rule would break the order save.
@@ -144,17 +161,28 @@ SettingsSave::Result SettingsSave::save(Database& db, const QString& storeDir, c
     }
     const QHash<QString, QString> values = stationValues(form);
 
+    const StationSettings settings(storeDir);
+    // The file as it was, to put back when the row's commit fails after the file was written.
+    QFile previous(settings.filePath());
+    const bool hadFile = previous.exists();
+    const QByteArray previousBytes = previous.open(QIODevice::ReadOnly) ? previous.readAll() : QByteArray();
+    previous.close();
+    bool fileWritten = false;
     try {
         // The file is written inside the row's transaction: when it cannot be written the row is rolled
-        // back too, so the stations never see half a save.
+        // back too, and when the commit fails the file is put back, so the stations never see half a save.
         Transaction tx(db);
         StoreSettings::write(db, row);
         QString fileError;
-        if (!StationSettings(storeDir).write(values, &fileError)) {
+        if (!settings.write(values, &fileError)) {
             return {Outcome::Failed, kFileFailed.arg(fileError)};
         }
+        fileWritten = true;
         tx.commit();
     } catch (const DbError& e) {
+        if (fileWritten) {
+            restoreFile(settings.filePath(), hadFile, previousBytes);
+        }
         return {Outcome::Failed, e.message()};
     }
 

@@ -125,12 +125,22 @@ QStringList IniFile::sections() const {
     return out;
 }
 
+namespace {
+// A line break inside a name or value (a text pasted into a one-line box) would start a line of its
+// own, and could even start a section that overrides another setting: it is written as a blank.
+QString oneLine(QString text) {
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return text;
+}
+}  // namespace
+
 QByteArray IniFile::toBytes() const {
     QString text;
     for (const auto& s : sections_) {
-        text += QLatin1Char('[') + s.name + QStringLiteral("]\n");
+        text += QLatin1Char('[') + oneLine(s.name) + QStringLiteral("]\n");
         for (const auto& e : s.entries) {
-            text += e.key + QLatin1Char('=') + e.value + QLatin1Char('\n');
+            text += oneLine(e.key) + QLatin1Char('=') + oneLine(e.value) + QLatin1Char('\n');
         }
         text += QLatin1Char('\n');
     }

@@ -162,6 +162,10 @@ TEST_P(SettingsSaveTest, RefusedSaveWritesNothing) {
          SettingsSave::kItemHeightWrong},
         {"height negative", [](SettingsForm& f) { f.itemBandHeight = QStringLiteral("-1"); },
          SettingsSave::kItemHeightWrong},
+        {"height nan", [](SettingsForm& f) { f.itemBandHeight = QStringLiteral("nan"); },
+         SettingsSave::kItemHeightWrong},
+        {"height inf", [](SettingsForm& f) { f.itemBandHeight = QStringLiteral("inf"); },
+         SettingsSave::kItemHeightWrong},
         {"title fraction", [](SettingsForm& f) { f.titleOffsetText = QStringLiteral("1.5"); },
          SettingsSave::kTitleOffsetWrong},
         {"title empty", [](SettingsForm& f) { f.titleOffsetText.clear(); }, SettingsSave::kTitleOffsetWrong},
@@ -201,6 +205,29 @@ TEST_P(SettingsSaveTest, UnwritableSettingsFileRollsTheRowBack) {
     EXPECT_TRUE(r.message.startsWith(QStringLiteral("系统设置文件保存失败："))) << r.message.toStdString();
     EXPECT_NE(StoreSettings::read(store->db()).storeName, QStringLiteral("不该保存"));
     EXPECT_NE(state.storeName, QStringLiteral("不该保存"));
+}
+
+TEST_P(SettingsSaveTest, FailedCommitPutsTheSettingsFileBack) {
+    if (GetParam() != Engine::PostgreSQL) {
+        GTEST_SKIP() << "needs a check that fails only at commit (a deferred constraint trigger)";
+    }
+    Query::run(db(), QStringLiteral("create function refuse_store() returns trigger language plpgsql as "
+                                    "$$ begin raise exception 'refused at commit'; end $$"));
+    Query::run(db(),
+               QStringLiteral("create constraint trigger refuse_store after insert or update on 店名 "
+                              "deferrable initially deferred for each row execute function refuse_store()"));
+    ASSERT_TRUE(settings().write(QStringLiteral("程序名称"), QStringLiteral("旧标题")));
+    const QByteArray fileBefore = fileBytes(settings().filePath());
+
+    SettingsForm f = form();
+    f.row.storeName = QStringLiteral("不该保存");
+    f.station[QStringLiteral("程序名称")] = QStringLiteral("不该保存");
+    const auto r = save(f);
+    EXPECT_EQ(r.outcome, SettingsSave::Outcome::Failed);
+    EXPECT_TRUE(r.message.contains(QStringLiteral("refused at commit"))) << r.message.toStdString();
+    EXPECT_EQ(fileBytes(settings().filePath()), fileBefore);
+    EXPECT_NE(StoreSettings::read(store->db()).storeName, QStringLiteral("不该保存"));
+    EXPECT_NE(state.setting(QStringLiteral("程序名称")), QStringLiteral("不该保存"));
 }
 
 INSTANTIATE_ENGINES(SettingsSaveTest);

@@ -56,3 +56,14 @@ TEST(StationSettings, WritingKeepsOtherSectionsAndAnEmptyValueStaysPresent) {
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_TRUE(QString::fromUtf8(f.readAll()).contains(QStringLiteral("[开启钱箱]\n类型=是")));
 }
+
+TEST(StationSettings, ALineBreakInAValueCannotStartAnotherSetting) {
+    QTemporaryDir dir;
+    StationSettings s(dir.path());
+    // A title pasted with line breaks into the one-line title box.
+    ASSERT_TRUE(
+        s.write(QStringLiteral("程序名称"), QStringLiteral("小王外卖\r\n[开单后打印]\n类型=直接打印")));
+    EXPECT_EQ(s.read(QStringLiteral("开单后打印")), QStringLiteral("打印预览"));
+    EXPECT_EQ(s.read(QStringLiteral("程序名称")), QStringLiteral("小王外卖  [开单后打印] 类型=直接打印"));
+    EXPECT_EQ(IniFile::load(s.filePath()).sections(), QStringList{QStringLiteral("程序名称")});
+}

@@ -68,6 +68,13 @@ TEST(RenderCli, BrokenTemplateNamesItsLineAndWritesNothing) {
     EXPECT_TRUE(r.err.contains(QStringLiteral("坏.frf 第 3 行"))) << r.err.toStdString();
     EXPECT_FALSE(QFile::exists(pdf));
     EXPECT_EQ(render({file}).status, 2);
+    for (const char* lines : {"-5", "x"}) {
+        EXPECT_EQ(
+            render({file, QStringLiteral("--pdf"), pdf, QStringLiteral("--lines"), QLatin1String(lines)})
+                .status,
+            2)
+            << lines;
+    }
     EXPECT_EQ(
         render({QStringLiteral("--receipt"), QStringLiteral("bogus"), QStringLiteral("--pdf"), pdf}).status,
         2);

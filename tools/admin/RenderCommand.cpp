@@ -64,7 +64,7 @@ int renderTemplate(const QStringList& argsIn, QTextStream& out, QTextStream& err
     const int lines = linesText.isEmpty() ? -1 : linesText.toInt(&ok);
     bool ok2 = true;
     const int itemHeight = itemHeightText.toInt(&ok2);
-    if (!ok || !ok2 || lines > 10000 || itemHeight < 0) {
+    if (!ok || !ok2 || (!linesText.isEmpty() && lines < 0) || lines > 10000 || itemHeight < 0) {
         err << "--lines 和 --item-height 应是不小于 0 的整数\n";
         return 2;
     }
