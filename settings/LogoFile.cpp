@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <filesystem>
+#include <system_error>
 
 #include "core/store/StoreFiles.h"
 
@@ -26,8 +28,10 @@ bool LogoFile::replace(const QString& storeDir, const QString& source) {
     if (!QFile::copy(source, partial)) {
         return false;
     }
-    QFile::remove(target);
-    if (!QFile::rename(partial, target)) {
+    // The rename replaces the old picture in one step: there is never a moment without a logo.
+    std::error_code error;
+    std::filesystem::rename(partial.toStdString(), target.toStdString(), error);
+    if (error) {
         QFile::remove(partial);
         return false;
     }
