@@ -20,9 +20,13 @@ QString wrapCount(const QString& grouped) {
 
 QStringList TodayFigures::texts() const {
     return {
-        QStringLiteral("%1  次").arg(orders),         QStringLiteral("%1  份").arg(qRound64(portions)),
-        QStringLiteral("%1  次").arg(workDone),       QStringLiteral("%1  次").arg(workOpen),
-        takings.toString(2) + QStringLiteral("  元"), outstanding.toString(2) + QStringLiteral("  元"),
+        QStringLiteral("%1  次").arg(orders),
+        QStringLiteral("%1  份").arg(qRound64(portions)),
+        QStringLiteral("%1  次").arg(workDone),
+        QStringLiteral("%1  次").arg(workOpen),
+        // Amounts as plain currency text: "12", "38.75", never "12.00".
+        takings.toPlainString() + QStringLiteral("  元"),
+        outstanding.toPlainString() + QStringLiteral("  元"),
         QStringLiteral("%1  张").arg(creditBills),
     };
 }

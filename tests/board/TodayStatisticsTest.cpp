@@ -52,14 +52,13 @@ TEST_P(TodayStatisticsTest, SevenFiguresCountOrdersOnceAndLeaveCreditBillsOutOfT
     EXPECT_EQ(f.takings, *Money::parse("38.75"));
     EXPECT_EQ(f.outstanding, Money::fromYuan(12));
     EXPECT_EQ(f.creditBills, 1);
-    EXPECT_EQ(f.texts(),
-              (QStringList{"5  次", "10  份", "2  次", "3  次", "38.75  元", "12.00  元", "1  张"}));
+    EXPECT_EQ(f.texts(), (QStringList{"5  次", "10  份", "2  次", "3  次", "38.75  元", "12  元", "1  张"}));
 }
 
 TEST_P(TodayStatisticsTest, DayWithoutOrdersShowsZeroes) {
     add("B1", kDay.addDays(-1), true, true, "现金", "5", {{"米饭", 1}});
     EXPECT_EQ(TodayStatistics::compute(db(), kDay).texts(),
-              (QStringList{"0  次", "0  份", "0  次", "0  次", "0.00  元", "0.00  元", "0  张"}));
+              (QStringList{"0  次", "0  份", "0  次", "0  次", "0  元", "0  元", "0  张"}));
 }
 
 TEST_P(TodayStatisticsTest, ItemChartCoversTodayAndTomorrowForTheDayPart) {
