@@ -5,6 +5,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QLabel>
 #include <QScrollArea>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -18,6 +19,12 @@ constexpr int kBarWidth = 34;  // pixels per item: room for the quantity over th
 }
 
 ItemChartPage::ItemChartPage(QWidget* parent) : QWidget(parent) {
+    // The title sits above the scrolling chart: centred over a chart many screens wide it would be out
+    // of sight on a busy day.
+    auto* title = new QLabel(QStringLiteral("菜品销售情况"), this);
+    title->setObjectName(QStringLiteral("chartTitle"));
+    title->setAlignment(Qt::AlignCenter);
+    title->setStyleSheet(QStringLiteral("font-weight: bold; padding: 3px;"));
     view_ = new QChartView;
     view_->setRenderHint(QPainter::Antialiasing);
     // A busy day sells more items than fit side by side: the chart widens and scrolls sideways.
@@ -27,14 +34,14 @@ ItemChartPage::ItemChartPage(QWidget* parent) : QWidget(parent) {
     scroll_->setWidget(view_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(scroll_);
+    layout->addWidget(title);
+    layout->addWidget(scroll_, 1);
     show({});
 }
 
 void ItemChartPage::show(const QList<ItemQuantity>& bars) {
     bars_ = bars;
     auto* chart = new QChart;
-    chart->setTitle(QStringLiteral("菜品销售情况"));
     chart->legend()->hide();
     auto* set = new QBarSet(QStringLiteral("数量"));
     set->setColor(Qt::red);
