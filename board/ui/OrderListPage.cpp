@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QSplitter>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -153,6 +154,14 @@ OrderListPage::OrderListPage(Kind kind, Database& db, QWidget* parent)
     title->setStyleSheet(QStringLiteral("font-weight: bold; padding: 3px;"));
     detailLayout->addWidget(title);
     detailLayout->addWidget(detail_, 1);
+    // The detail side is never narrower than its columns: 合计 and the amount due under it stay in sight.
+    int detailWidth =
+        2 * detail_->view()->frameWidth() +
+        detail_->view()->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, detail_->view());
+    for (const GridColumn& c : detail_->model()->columns()) {
+        detailWidth += c.width;
+    }
+    detailBox->setMinimumWidth(detailWidth);
 
     QWidget* listSide = list_;
     if (!board) {
