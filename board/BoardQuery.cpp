@@ -14,7 +14,9 @@ const QString kBoardGroup = QStringLiteral(
     "单据编号,配送工,客户编号,客户姓名,区域,地址,交款完毕,发货完毕,时间,电话,送餐日期,送餐时间,购物日期,"
     "发货备注,录音文件,折后金额,订单状态,积分,客户单位,餐台号,账户余额,打折,抹零金额,客户类型,收款方式 order "
     "by ");
-const QString kDelivery = QStringLiteral(" and ((订单类型='外卖') or (订单类型 is null))");
+// An order without a type is a delivery order, whether the type was left null or written as empty
+// text (both engines keep the two apart); otherwise it would show on neither list.
+const QString kDelivery = QStringLiteral(" and ((订单类型='外卖') or (订单类型 is null) or (订单类型=''))");
 
 const QString kDineInRefreshColumns = QStringLiteral(
     "select "

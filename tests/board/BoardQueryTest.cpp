@@ -31,7 +31,7 @@ TEST(BoardStatementTest, RefreshTakesBusinessDayDayPartAndSortOnly) {
     EXPECT_EQ(s.sql, kColumns +
                          QStringLiteral(
                              " from 产品销售开票 where 购物日期=:rq and 上下午='夜宵' and ((订单类型='外卖') "
-                             "or (订单类型 is null))") +
+                             "or (订单类型 is null) or (订单类型=''))") +
                          kGroup + QStringLiteral("单据编号"));
     EXPECT_EQ(s.parameters, (QList<P>{{QStringLiteral("rq"), P::Kind::Date, kDay}}));
 
@@ -53,7 +53,7 @@ TEST(BoardStatementTest, SearchAppendsOneClausePerChosenCondition) {
                          QStringLiteral(
                              " from 产品销售开票 where 1=1 and 购物日期 between :rq1 and :rq2 and 区域=:区域 "
                              "and 配送工=:配送工 and 交款完毕=:wb1 and 发货完毕=:wb2 and 上下午='午餐' and "
-                             "((订单类型='外卖') or (订单类型 is null))") +
+                             "((订单类型='外卖') or (订单类型 is null) or (订单类型=''))") +
                          kGroup + QStringLiteral("区域"));
     EXPECT_EQ(s.parameters, (QList<P>{{QStringLiteral("rq1"), P::Kind::Date, f.from},
                                       {QStringLiteral("rq2"), P::Kind::Date, f.to},
@@ -67,7 +67,7 @@ TEST(BoardStatementTest, SearchAppendsOneClausePerChosenCondition) {
     EXPECT_EQ(plain.sql,
               kColumns +
                   QStringLiteral(" from 产品销售开票 where 1=1 and 购物日期=:rq and ((订单类型='外卖') or "
-                                 "(订单类型 is null))") +
+                                 "(订单类型 is null) or (订单类型=''))") +
                   kGroup + QStringLiteral("单据编号"));
     EXPECT_EQ(plain.parameters, (QList<P>{{QStringLiteral("rq"), P::Kind::Date, kDay}}));
 }
@@ -214,6 +214,20 @@ TEST_P(BoardQueryRunTest, DineInOrdersShowOnlyInTheDineInList) {
               QStringList{"202612110005"});
     EXPECT_FALSE(numbers(BoardQuery::refresh(kDay, DayPart::AllDay, BoardSort::OrderNumber))
                      .contains(QStringLiteral("202612110005")));
+}
+
+TEST_P(BoardQueryRunTest, OrderWithAnEmptyTypeShowsOnTheBoardLikeOneWithoutAType) {
+    FixtureOrder o;
+    o.day = kDay;
+    o.number = QStringLiteral("202612110006");
+    o.type = QStringLiteral("");  // empty text, not null
+    lanze::test::addOrder(db(), o);
+    EXPECT_TRUE(
+        numbers(BoardQuery::refresh(kDay, DayPart::AllDay, BoardSort::OrderNumber)).contains(o.number));
+    EXPECT_TRUE(numbers(BoardQuery::search(BoardSearch{}, kDay, DayPart::Noon, BoardSort::OrderNumber))
+                    .contains(o.number));
+    EXPECT_FALSE(
+        numbers(BoardQuery::dineInRefresh(kDay, DayPart::AllDay, BoardSort::OrderNumber)).contains(o.number));
 }
 
 TEST_P(BoardQueryRunTest, DetailListsTheOrdersLinesInSavedOrder) {
