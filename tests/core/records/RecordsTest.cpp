@@ -143,6 +143,12 @@ TEST_P(Records, MovingSwapsSortNumbersWithTheNeighbourAndStopsAtTheEnds) {
               SortOrder::Move::Moved);
     EXPECT_EQ(categoriesInOrder(), (QStringList{"乙10", "甲20", "丙30"}));
 
+    // A neighbour another station deleted since the list was read: nothing moves.
+    const QList<qint64> shown{keyOf(QStringLiteral("乙")), keyOf(QStringLiteral("甲"))};
+    Query::run(db(), QStringLiteral("delete from 种类 where 种类='乙'"));
+    EXPECT_THROW(order.moveWithin(shown, keyOf(QStringLiteral("甲")), true), RowChangedElsewhere);
+    EXPECT_EQ(categoriesInOrder(), (QStringList{"甲20", "丙30"}));
+
     EXPECT_EQ(SortOrder::message(SortOrder::Move::AtTop), QStringLiteral("已经是最上层了"));
     EXPECT_EQ(SortOrder::message(SortOrder::Move::AtBottom), QStringLiteral("已经是最底层了"));
     EXPECT_EQ(order.nextSortNumber(), 31);
