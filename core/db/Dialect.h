@@ -39,8 +39,13 @@ class Dialect {
 
     // The engine's own address of a row, for tables that have no key of their own: "rowid" on the
     // embedded engine, "ctid" on the server. A server row updated by another station in between gets a
-    // new ctid, so a statement addressed by the old one touches nothing.
+    // new ctid; either id may later be handed to a new row, so a change addressed by one also checks
+    // the row's values (TableRows).
     QString rowIdColumn() const { return isSQLite() ? QStringLiteral("rowid") : QStringLiteral("ctid"); }
+
+    // Appended to a select that reads rows about to be changed in the same transaction: the server locks
+    // them until the end of the transaction; the embedded engine locks the whole file when it writes.
+    QString lockRowSuffix() const { return isSQLite() ? QString() : QStringLiteral(" for update"); }
 
     // Statements written for the old file engine that have no meaning here return an empty text and are
     // skipped: "ALTER TABLE t ALTER COLUMN c type" widens a column, and ours are already wide.

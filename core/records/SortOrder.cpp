@@ -3,6 +3,7 @@
 #include "core/db/DbError.h"
 #include "core/db/Query.h"
 #include "core/db/Transaction.h"
+#include "core/records/TableRows.h"
 
 namespace lanze {
 
@@ -72,8 +73,9 @@ void SortOrder::swap(qint64 key, qint64 neighbour) {
 QVariant SortOrder::sortNumberOf(qint64 key) const {
     Query q(db_, QStringLiteral("select %1 from %2 where %3=:%3").arg(kSortColumn, table_, key_));
     q.bindInteger(key_, key);
+    // A row another station deleted since the list was read: the list is read again, nothing moves.
     if (!q.first()) {
-        throw DbError(QStringLiteral("%1 中没有 %2=%3 的记录").arg(table_, key_).arg(key));
+        throw RowChangedElsewhere();
     }
     return q.value(kSortColumn);
 }

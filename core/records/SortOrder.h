@@ -21,7 +21,8 @@ class SortOrder {
 
     SortOrder(Database& db, QString table, QString keyColumn);
 
-    // Swaps with the neighbour in the whole table ordered by sort number (then key). Throws DbError.
+    // Swaps with the neighbour in the whole table ordered by sort number (then key). Throws DbError;
+    // RowChangedElsewhere when either row is gone.
     Move moveUp(qint64 key);
     Move moveDown(qint64 key);
     // Swaps with the neighbour in a list as it is shown (a filtered list): shownKeys in shown order.

@@ -186,7 +186,7 @@ GridRecord RecordListWindow::currentRecord() const {
 }
 
 RowIdentity RecordListWindow::currentIdentity() const {
-    return hasCurrentRow() ? TableRows::identityOf(currentRecord()) : RowIdentity();
+    return hasCurrentRow() ? rows_.identityOf(currentRecord()) : RowIdentity();
 }
 
 bool RecordListWindow::guarded(const std::function<void()>& command) {
@@ -222,12 +222,12 @@ std::optional<RowEdit> RecordListWindow::editCurrent() {
     }
     std::optional<RowEdit> edit;
     guarded([&] {
-        const RowIdentity row = currentIdentity();
-        const std::optional<RowValues> values = rows_.read(row);
-        if (!values) {
+        // The row as the list shows it, or none: a row id may name another row by now.
+        const std::optional<RowIdentity> row = rows_.reread(currentIdentity());
+        if (!row) {
             throw RowChangedElsewhere();
         }
-        edit = RowEdit::editing(row, *values);
+        edit = RowEdit::editing(*row, *row->asRead());
     });
     return edit;
 }
