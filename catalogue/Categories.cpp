@@ -14,7 +14,7 @@ void Categories::save(Database& db, RowEdit edit) {
 }
 
 QStringList Categories::names(Database& db) {
-    Query q(db, QStringLiteral("select * from 种类 order by 排序编号"));
+    Query q(db, QStringLiteral("select * from 种类") + kOrder);
     q.exec();
     QStringList out;
     while (q.next()) {

@@ -22,7 +22,9 @@ class Categories {
     static SortOrder order(Database& db) {
         return SortOrder(db, QStringLiteral("种类"), QStringLiteral("编号"));
     }
-    static QString listSql(Database& db) { return rows(db).listSql(QStringLiteral(" order by 排序编号")); }
+    // Ties in the sort number fall back to the key, the same order the arrows work in.
+    static inline const QString kOrder = QStringLiteral(" order by 排序编号, 编号");
+    static QString listSql(Database& db) { return rows(db).listSql(kOrder); }
 
     // "保存": the row gets the next sort number and is written, both in one transaction. A changed
     // category therefore moves to the end of the order, as a new one does. Throws DbError.
