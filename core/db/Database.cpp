@@ -96,12 +96,26 @@ void Database::execute(const QString& sql) {
     }
 }
 
-void Database::beginTransaction() {
+void Database::beginTransaction(bool exclusive) {
     if (transactionDepth_ == 0) {
-        if (!handle().transaction()) {
+        if (exclusive && dialect_.isSQLite()) {
+            // Takes the write lock at once (waiting up to the busy timeout), not at the first write.
+            execute(QStringLiteral("begin immediate"));
+        } else if (!handle().transaction()) {
             throw DbError(errorText(handle().lastError()));
         }
         rollbackOnly_ = false;
+        if (exclusive && dialect_.isPostgres()) {
+            try {
+                execute(QStringLiteral(
+                    "select pg_advisory_xact_lock(hashtext('lanze-exclusive:' || current_schema()))"));
+            } catch (const DbError&) {
+                handle().rollback();
+                throw;
+            }
+        }
+    } else if (exclusive) {
+        throw DbError(QStringLiteral("独占事务不能在另一个事务之中开始"));
     }
     ++transactionDepth_;
 }

@@ -31,8 +31,10 @@ class Database {
     // Runs one statement without parameters (DDL, pragmas). Throws DbError.
     void execute(const QString& sql);
 
-    // Transaction bookkeeping used by Transaction; nested guards join the outermost one.
-    void beginTransaction();
+    // Transaction bookkeeping used by Transaction; nested guards join the outermost one. An exclusive
+    // transaction also keeps every other station's exclusive transaction waiting until it ends (used
+    // where two stations must not do the same work at once, such as the upgrade at start).
+    void beginTransaction(bool exclusive = false);
     void commitTransaction();
     void rollbackTransaction();
     int transactionDepth() const { return transactionDepth_; }

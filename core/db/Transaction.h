@@ -8,7 +8,11 @@ namespace lanze {
 // database as it was. A guard opened inside another joins it; the outermost one commits.
 class Transaction {
   public:
-    explicit Transaction(Database& db) : db_(db) { db_.beginTransaction(); }
+    enum class Lock { Shared, Exclusive };
+
+    explicit Transaction(Database& db, Lock lock = Lock::Shared) : db_(db) {
+        db_.beginTransaction(lock == Lock::Exclusive);
+    }
     ~Transaction() {
         if (!done_) {
             db_.rollbackTransaction();

@@ -44,6 +44,9 @@ CommandTableUpgrade::Result CommandTableUpgrade::run(Database& store, const QStr
         }
     }
 
+    // The whole upgrade is one exclusive transaction: a second station starting at the same moment waits,
+    // then finds the version already raised and runs nothing twice.
+    Transaction tx(store, Transaction::Lock::Exclusive);
     Result r;
     r.commandTableEmpty = rows.empty();
     {
@@ -67,18 +70,23 @@ CommandTableUpgrade::Result CommandTableUpgrade::run(Database& store, const QStr
             ++r.executed;
             continue;
         }
-        // A statement that fails (a column that exists already, say) is skipped and never retried.
+        // A statement that fails (a column that exists already, say) is skipped and never retried. The
+        // savepoint undoes just that statement; the server would otherwise refuse the rest of the
+        // transaction after an error.
+        store.execute(QStringLiteral("savepoint lanze_upgrade_row"));
         QSqlQuery q(store.handle());
         if (q.exec(adapted)) {
+            store.execute(QStringLiteral("release savepoint lanze_upgrade_row"));
             ++r.executed;
         } else {
+            store.execute(QStringLiteral("rollback to savepoint lanze_upgrade_row"));
+            store.execute(QStringLiteral("release savepoint lanze_upgrade_row"));
             ++r.failed;
         }
     }
 
     // With an empty command table there is no target: the recorded version stays as it was rather than
     // being cleared.
-    Transaction tx(store);
     Query::run(store, QStringLiteral("delete from 版本号"));
     Query(store, QStringLiteral("insert into 版本号 (版本号) values (:版本号)"))
         .bindInteger(QStringLiteral("版本号"), r.targetVersion)

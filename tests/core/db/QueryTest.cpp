@@ -134,4 +134,36 @@ TEST_P(QueryTest, EmptyTextIsStoredEmptyAndNullReadsAsEmpty) {
     EXPECT_EQ(q.money(QStringLiteral("金额")), Money());
 }
 
+TEST_P(QueryTest, AnExclusiveTransactionKeepsAnotherStationsExclusiveOneOut) {
+    auto other = scratch->openAnother();
+    auto otherCanTakeTheLock = [&]() {
+        if (other->dialect().isSQLite()) {
+            try {
+                Transaction tx(*other, Transaction::Lock::Exclusive);
+                tx.commit();
+                return true;
+            } catch (const DbError&) {
+                return false;
+            }
+        }
+        Query q(*other,
+                QStringLiteral(
+                    "select pg_try_advisory_lock(hashtext('lanze-exclusive:' || current_schema())) as ok"));
+        const bool got = q.first() && q.yesNo(QStringLiteral("ok"));
+        if (got) {
+            Query::run(*other, QStringLiteral("select pg_advisory_unlock_all()"));
+        }
+        return got;
+    };
+    if (other->dialect().isSQLite()) {
+        other->execute(QStringLiteral("pragma busy_timeout=50"));
+    }
+    {
+        Transaction tx(db(), Transaction::Lock::Exclusive);
+        EXPECT_FALSE(otherCanTakeTheLock());
+        tx.commit();
+    }
+    EXPECT_TRUE(otherCanTakeTheLock());
+}
+
 INSTANTIATE_ENGINES(QueryTest);
