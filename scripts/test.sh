@@ -8,7 +8,7 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 if [ -z "${LANZE_TEST_PG:-}" ]; then
   pgdir=$(mktemp -d /tmp/lanze-test-pg.XXXXXX)
   chmod 755 "$pgdir"
-  trap '"$top/scripts/test-postgres.sh" stop "$pgdir/cluster"' EXIT
+  trap '"$top/scripts/test-postgres.sh" stop "$pgdir/cluster"; rm -rf "$pgdir"' EXIT
   LANZE_TEST_PG=$("$top/scripts/test-postgres.sh" start "$pgdir/cluster" $(( 40000 + RANDOM % 20000 )))
   export LANZE_TEST_PG
 fi
