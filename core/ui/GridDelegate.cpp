@@ -32,6 +32,9 @@ QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
                 [self, cell = QPersistentModelIndex(index)] { emit self->editStarted(cell); });
     }
     if (line) {
+        // Typed where the value shows: numbers on the right.
+        line->setAlignment(Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt()) &
+                           Qt::AlignHorizontal_Mask);
         connect(line, &QLineEdit::textEdited, this,
                 [self, cell = QPersistentModelIndex(index)] { emit self->editStarted(cell); });
     }
