@@ -21,7 +21,9 @@ TFzhonglei_shezhi::TFzhonglei_shezhi(Database& db, QWidget* parent)
         {GridColumn(TableRows::kIdentityField, QString()).hidden(),
          GridColumn(QStringLiteral("编号"), QString()).hidden(),
          GridColumn(QStringLiteral("种类"), QStringLiteral("种类"), CellKind::Text, 200),
-         GridColumn(QStringLiteral("排序编号"), QStringLiteral("排序编号"), CellKind::Integer, 90)});
+         // Typing a sort number puts the category into its edit state; "保存" then numbers it last.
+         GridColumn(QStringLiteral("排序编号"), QStringLiteral("排序编号"), CellKind::Integer, 90)
+             .editableInGrid()});
     name_ = new QLineEdit(this);
     name_->setObjectName(QStringLiteral("业务类别"));
     auto* row = new QHBoxLayout;

@@ -7,8 +7,8 @@ class QPushButton;
 
 namespace lanze {
 
-// The item categories with their order: a name box bound to the current category, add, save, delete
-// and the two arrows that move a category up or down.
+// The item categories with their order: a name box bound to the current category, the sort number
+// editable in the grid, add, save, delete and the two arrows that move a category up or down.
 class TFzhonglei_shezhi : public RecordListWindow {
     Q_OBJECT
   public:

@@ -54,6 +54,9 @@ struct GridColumn {
     ColumnFooter footer;
     // Values offered by a drop-down when the grid lets the user edit this column.
     QStringList pickList;
+    // The user may type into the column's cells; what is typed waits in the grid until the window
+    // writes the row (memo columns are never edited in the grid).
+    bool editable = false;
 
     GridColumn() = default;
     GridColumn(QString field_, QString title_, CellKind kind_ = CellKind::Text, int width_ = 80)
@@ -61,6 +64,7 @@ struct GridColumn {
 
     QString caption() const { return title.isEmpty() ? field : title; }
     bool canSort() const { return sortable && kind != CellKind::Memo; }
+    bool canEdit() const { return editable && kind != CellKind::Memo; }
 
     // Chainable setters for building a column list in one expression.
     GridColumn& withFooter(ColumnFooter f) {
@@ -73,6 +77,10 @@ struct GridColumn {
     }
     GridColumn& unsortable() {
         sortable = false;
+        return *this;
+    }
+    GridColumn& editableInGrid() {
+        editable = true;
         return *this;
     }
     GridColumn& withPickList(QStringList values) {

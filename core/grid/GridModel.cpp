@@ -7,6 +7,7 @@
 
 #include "core/db/DbError.h"
 #include "core/grid/CellFormat.h"
+#include "core/grid/CellInput.h"
 
 namespace lanze {
 
@@ -35,6 +36,7 @@ int GridModel::columnOf(const QString& field) const {
 
 void GridModel::dropRows() {
     rows_.clear();
+    pending_.clear();
     result_ = QSqlQuery();
     atEnd_ = true;
 }
@@ -291,7 +293,9 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
     const GridColumn& col = columns_[index.column()];
     switch (role) {
         case Qt::DisplayRole:
-            return CellFormat::display(col.kind, rawValue(index.row(), index.column()));
+        case Qt::EditRole:
+            // The editor gets the text as shown, so a number is typed over as text and checked here.
+            return CellFormat::display(col.kind, shownValue(index.row(), index.column()));
         case Qt::ToolTipRole:
             return col.kind == CellKind::Memo ? QVariant(Query::toText(rawValue(index.row(), index.column())))
                                               : QVariant();
@@ -299,7 +303,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
             if (col.kind != CellKind::YesNo || !hasField(index.column())) {
                 return QVariant();
             }
-            return Query::toYesNo(rawValue(index.row(), index.column())) ? Qt::Checked : Qt::Unchecked;
+            return Query::toYesNo(shownValue(index.row(), index.column())) ? Qt::Checked : Qt::Unchecked;
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(Qt::Alignment(
                 (CellFormat::alignsRight(col.kind) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter));
@@ -345,7 +349,93 @@ Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {
     if (!index.isValid()) {
         return Qt::NoItemFlags;
     }
-    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+    if (index.column() < columns_.size() && columns_[index.column()].canEdit() && hasField(index.column())) {
+        f |= Qt::ItemIsEditable;
+    }
+    return f;
+}
+
+QVariant GridModel::shownValue(int row, int column) const {
+    if (const auto r = pending_.constFind(row); r != pending_.constEnd()) {
+        if (const auto c = r->constFind(column); c != r->constEnd()) {
+            return *c;
+        }
+    }
+    return rawValue(row, column);
+}
+
+bool GridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role != Qt::EditRole || !index.isValid() || index.row() >= rows_.size() ||
+        !(flags(index) & Qt::ItemIsEditable)) {
+        return false;
+    }
+    const GridColumn& col = columns_[index.column()];
+    const std::optional<QVariant> parsed = CellInput::parse(col.kind, value);
+    if (!parsed) {
+        emit editRefused(index.row(), index.column(), CellInput::refusal(col));
+        return false;
+    }
+    // Text that shows the same as the cell already does changes nothing (an editor closed unchanged).
+    const QVariant before = shownValue(index.row(), index.column());
+    if (CellFormat::display(col.kind, *parsed) == CellFormat::display(col.kind, before) &&
+        (col.kind != CellKind::YesNo || Query::toYesNo(*parsed) == Query::toYesNo(before))) {
+        return true;
+    }
+    pending_[index.row()].insert(index.column(), *parsed);
+    emit dataChanged(index, index);
+    emit rowEdited(index.row());
+    return true;
+}
+
+RowValues GridModel::pendingValues(int row) const {
+    RowValues values;
+    const auto r = pending_.constFind(row);
+    if (r == pending_.constEnd()) {
+        return values;
+    }
+    for (auto c = r->constBegin(); c != r->constEnd(); ++c) {
+        const QString& field = columns_[c.key()].field;
+        const QVariant& v = c.value();
+        if (v.isNull()) {
+            values.setNull(field);
+            continue;
+        }
+        switch (columns_[c.key()].kind) {
+            case CellKind::Integer:
+                values.setInteger(field, v.toLongLong());
+                break;
+            case CellKind::Number:
+                values.setNumber(field, v.toDouble());
+                break;
+            case CellKind::Money:
+                values.setMoney(field, Money::fromUnits(v.toLongLong()));
+                break;
+            case CellKind::YesNo:
+                values.setYesNo(field, v.toBool());
+                break;
+            case CellKind::Date:
+            case CellKind::DateTime:
+                values.setDateTime(field, v.toDateTime());
+                break;
+            case CellKind::Text:
+            case CellKind::Memo:
+                values.setText(field, v.toString());
+                break;
+        }
+    }
+    return values;
+}
+
+void GridModel::dropPendingEdits() {
+    if (pending_.isEmpty()) {
+        return;
+    }
+    const QList<int> rows = pending_.keys();
+    pending_.clear();
+    for (int row : rows) {
+        emit dataChanged(index(row, 0), index(row, int(columns_.size()) - 1));
+    }
 }
 
 }  // namespace lanze

@@ -2,6 +2,7 @@
 
 #include <QAbstractTableModel>
 #include <QColor>
+#include <QMap>
 #include <QSharedPointer>
 #include <QSqlQuery>
 #include <functional>
@@ -13,6 +14,7 @@
 #include "core/grid/GridRecord.h"
 #include "core/grid/GridTotals.h"
 #include "core/grid/TitleSortCycle.h"
+#include "core/records/RowValues.h"
 
 namespace lanze {
 
@@ -22,10 +24,14 @@ struct CellColours {
     std::optional<QColor> foreground;
 };
 
-// The read-only rows of one query for a data grid. The window builds and binds the statement with
+// The rows of one query for a data grid. The window builds and binds the statement with
 // Query and hands it over; the model reads the result in batches as the view scrolls, so a query of a
 // hundred thousand rows shows at once. Footer figures come from one statement over the whole query,
 // and a title sort runs the query again ordered by the column, so neither needs every row in memory.
+//
+// Cells of editable columns take what the user types: the value is checked against the column's kind
+// and held for its row as a pending edit, shown in place of the value read, until the window writes the
+// row and reads the list again, or drops the edits. The rows as read (record()) never change.
 class GridModel : public QAbstractTableModel {
     Q_OBJECT
   public:
@@ -75,6 +81,13 @@ class GridModel : public QAbstractTableModel {
     // order. Returns false and changes nothing for a column that cannot be sorted. Throws DbError.
     bool clickTitle(int column);
 
+    // Pending edits: the values typed into a row's editable cells, typed by their column kinds, for
+    // the window to write. Empty when the row has none.
+    RowValues pendingValues(int row) const;
+    bool hasPendingEdit(int row) const { return pending_.contains(row); }
+    // Drops every pending edit; the cells show the values read again.
+    void dropPendingEdits();
+
     void setColourHook(ColourHook hook);
     CellColours colours(int row, int column) const;
 
@@ -83,11 +96,18 @@ class GridModel : public QAbstractTableModel {
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // Edit role on an editable cell: holds the value as the row's pending edit. Input that is not a
+    // value of the column's kind is refused (false, editRefused) and the cell keeps what it showed.
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
     bool canFetchMore(const QModelIndex& parent = QModelIndex()) const override;
     void fetchMore(const QModelIndex& parent = QModelIndex()) override;
 
   signals:
     void footerChanged();
+    // A row's cell took a pending edit: the window puts the row into its edit state.
+    void rowEdited(int row);
+    // Input refused by a cell, with the message that says why ("排序编号必须是整数").
+    void editRefused(int row, int column, const QString& message);
 
   private:
     void runRows();  // inside a model reset
@@ -97,6 +117,8 @@ class GridModel : public QAbstractTableModel {
     QList<QVariantList> readBatch(int limit);
     void dropRows();
     void forgetQuery();
+    // The value a cell shows: its pending edit, else the value read.
+    QVariant shownValue(int row, int column) const;
 
     QList<GridColumn> columns_;
     std::unique_ptr<Query> statement_;  // the statement as given, never executed itself
@@ -109,6 +131,7 @@ class GridModel : public QAbstractTableModel {
     QHash<int, QString> footerOverrides_;
     TitleSortCycle sort_;
     ColourHook colourHook_;
+    QHash<int, QMap<int, QVariant>> pending_;  // row -> column -> value as the store keeps it
 };
 
 }  // namespace lanze

@@ -28,6 +28,13 @@ class RowValues {
     RowValues& setYesNo(const QString& column, bool value) { return set(column, value); }
     RowValues& setDateTime(const QString& column, const QDateTime& value) { return set(column, value); }
     RowValues& setNull(const QString& column) { return set(column, std::monostate{}); }
+    // Every value of the other row, over what this one holds for the same columns.
+    RowValues& setAll(const RowValues& other) {
+        for (const auto& [column, value] : other.values_) {
+            set(column, value);
+        }
+        return *this;
+    }
 
     bool contains(const QString& column) const { return find(column) != nullptr; }
     // A column not set reads as null.

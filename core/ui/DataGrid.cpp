@@ -6,6 +6,7 @@
 #include <QSet>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/Messages.h"
 #include "core/db/DbError.h"
@@ -34,7 +35,19 @@ DataGrid::DataGrid(QWidget* parent)
       sideways_(new QScrollBar(Qt::Horizontal, this)) {
     footer_ = new GridFooterStrip(view_, model_, this);
     view_->setModel(model_);
-    view_->setItemDelegate(new GridDelegate(view_));
+    auto* delegate = new GridDelegate(view_);
+    view_->setItemDelegate(delegate);
+    connect(delegate, &GridDelegate::editStarted, this, [this](const QModelIndex& index) {
+        if (index.isValid()) {
+            emit rowEditing(index.row());
+        }
+    });
+    connect(model_, &GridModel::rowEdited, this, &DataGrid::rowEditing);
+    // Shown once the editor has closed: a box over an open editor would take its focus and have it
+    // hand the same text in a second time.
+    connect(
+        model_, &GridModel::editRefused, this,
+        [](int, int, const QString& message) { Messages::current().warning(message); }, Qt::QueuedConnection);
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
     view_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -97,6 +110,12 @@ void DataGrid::setColumns(const QList<GridColumn>& columns) {
         header->setSectionHidden(c, !columns[c].visible);
     }
     applyingOrder_ = false;
+    // Only cells the model marks editable open an editor; a grid without such columns stays read-only.
+    const bool editing =
+        std::any_of(columns.begin(), columns.end(), [](const GridColumn& c) { return c.canEdit(); });
+    view_->setEditTriggers(editing ? QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                                         QAbstractItemView::AnyKeyPressed
+                                   : QAbstractItemView::NoEditTriggers);
 }
 
 void DataGrid::setMultiSelect(bool on) {

@@ -13,9 +13,11 @@ namespace lanze {
 
 class GridFooterStrip;
 
-// The data grid every list window uses: read-only rows of one query, whole-row selection, a footer
+// The data grid every list window uses: rows of one query, whole-row selection, a footer
 // row of sums, counts and captions, title-click sorting, columns the user can drag into another order,
-// per-cell colours and pick lists for editing grids.
+// per-cell colours, and cells of editable columns the user types into (pick lists offer values). What
+// is typed waits in the model as the row's pending edit (GridModel); input a cell refuses gives its
+// message. Columns that are not editable stay read-only.
 //
 //   grid->setColumns({GridColumn("单据编号", "单据编号").withFooter(ColumnFooter::count("###张")), ...});
 //   Query q(db, "select ... where 购物日期=:rq");
@@ -60,6 +62,8 @@ class DataGrid : public QWidget {
     // The user dragged a column to another place.
     void columnOrderChanged();
     void currentRowChanged(int row);
+    // The user began to change a cell of the row, or a cell of it took a pending edit.
+    void rowEditing(int row);
 
   private:
     void syncScrollBar();

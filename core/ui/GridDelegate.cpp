@@ -1,6 +1,8 @@
 #include "core/ui/GridDelegate.h"
 
 #include <QComboBox>
+#include <QLineEdit>
+#include <QPersistentModelIndex>
 
 #include "core/grid/GridModel.h"
 
@@ -13,13 +15,30 @@ QStringList GridDelegate::pickListOf(const QModelIndex& index) {
 QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                                     const QModelIndex& index) const {
     const QStringList values = pickListOf(index);
+    // Making an editor changes nothing of the delegate; the editor only reports through it.
+    auto* self = const_cast<GridDelegate*>(this);
+    QWidget* editor = nullptr;
+    QLineEdit* line = nullptr;
     if (values.isEmpty()) {
-        return QStyledItemDelegate::createEditor(parent, option, index);
+        editor = QStyledItemDelegate::createEditor(parent, option, index);
+        line = qobject_cast<QLineEdit*>(editor);
+    } else {
+        auto* box = new QComboBox(parent);
+        box->setEditable(true);
+        box->addItems(values);
+        line = box->lineEdit();
+        editor = box;
+        connect(box, &QComboBox::activated, this,
+                [self, cell = QPersistentModelIndex(index)] { emit self->editStarted(cell); });
     }
-    auto* box = new QComboBox(parent);
-    box->setEditable(true);
-    box->addItems(values);
-    return box;
+    if (line) {
+        // Typed where the value shows: numbers on the right.
+        line->setAlignment(Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt()) &
+                           Qt::AlignHorizontal_Mask);
+        connect(line, &QLineEdit::textEdited, this,
+                [self, cell = QPersistentModelIndex(index)] { emit self->editStarted(cell); });
+    }
+    return editor;
 }
 
 void GridDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {

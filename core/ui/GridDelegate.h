@@ -5,7 +5,9 @@
 namespace lanze {
 
 // Cell editor of a data grid: a column with a pick list is edited through a drop-down of its values
-// (the user may still type one that is not in the list); other columns use Qt's own editors.
+// (the user may still type one that is not in the list); other columns use Qt's own editors. The first
+// change the user makes in an editor is announced, so the window can put the row into its edit state
+// while the user is still typing.
 class GridDelegate : public QStyledItemDelegate {
     Q_OBJECT
   public:
@@ -18,6 +20,9 @@ class GridDelegate : public QStyledItemDelegate {
 
     // The pick list of the index's column, as the model answers it.
     static QStringList pickListOf(const QModelIndex& index);
+
+  signals:
+    void editStarted(const QModelIndex& index);
 };
 
 }  // namespace lanze

@@ -26,7 +26,7 @@ void RecordEditor::confirm() {
     RowEdit edit = *edit_;
     edit.values() = values;
     try {
-        edit.write(*rows_);
+        write(*rows_, edit);
     } catch (const RowChangedElsewhere& e) {
         // The row is not what the editor was given: nothing was written, and editing it again needs the
         // list read anew.

@@ -9,8 +9,9 @@ namespace lanze {
 
 // The modal editor of one row of a list window. The list hands it the row (a new one, or the current
 // one with its values) with begin(), then shows it. The editor's controls show the row's values;
-// "确定" reads them back, writes the row in one statement and closes; closing it in any other way
-// writes nothing. Bad input gives its message, writes nothing and leaves the editor open.
+// "确定" reads them back, writes the row (one statement, unless the editor writes more) and closes;
+// closing it in any other way writes nothing. Bad input gives its message, writes nothing and leaves
+// the editor open.
 class RecordEditor : public QDialog {
     Q_OBJECT
   public:
@@ -30,6 +31,10 @@ class RecordEditor : public QDialog {
     virtual void load(const RowValues& values) = 0;
     // Reads the controls into the row's values; returns the refusal text for bad input, else empty.
     virtual QString collect(RowValues& values) = 0;
+    // Writes the confirmed row: by default the one statement of the row edit. An editor that writes
+    // rows of other tables as well overrides this and runs everything in one Transaction. Throws
+    // DbError, or RowChangedElsewhere when the row is no longer as it was read.
+    virtual void write(TableRows& rows, const RowEdit& edit) { edit.write(rows); }
 
     void done(int result) override;
 

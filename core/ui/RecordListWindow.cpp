@@ -35,6 +35,17 @@ RecordListWindow::RecordListWindow(TableRows rows, QWidget* parent)
             rowMoved();
         }
     });
+    connect(grid_, &DataGrid::rowEditing, this, &RecordListWindow::gridRowEditing);
+}
+
+void RecordListWindow::gridRowEditing(int row) {
+    // A cell handed in as the cursor left its row (a click on another row), or typed while a new row
+    // is being added, which the grid does not show: the cell goes back to what it held.
+    if (row != grid_->currentRow() || (pending_ && pending_->isInsert())) {
+        grid_->model()->dropPendingEdits();
+        return;
+    }
+    touchRow();
 }
 
 QPushButton* RecordListWindow::addButton(const QString& caption, const std::function<void()>& action) {
@@ -86,6 +97,7 @@ void RecordListWindow::move(bool up) {
 }
 
 void RecordListWindow::rowMoved() {
+    grid_->model()->dropPendingEdits();
     if (pending_) {
         pending_.reset();
         pendingChanged();
@@ -117,6 +129,9 @@ bool RecordListWindow::postPending(const std::function<void(RowEdit&)>& writer) 
         return false;
     }
     RowEdit edit = *pending_;
+    if (!edit.isInsert()) {
+        edit.values().setAll(grid_->model()->pendingValues(grid_->currentRow()));
+    }
     if (const QString refusal = collectBoxes(edit.values()); !refusal.isEmpty()) {
         Messages::current().warning(refusal);
         return false;
@@ -250,7 +265,8 @@ void RecordListWindow::showEvent(QShowEvent* event) {
 }
 
 void RecordListWindow::done(int result) {
-    // What was typed into the bound boxes and not posted is dropped.
+    // What was typed into the bound boxes or the grid and not posted is dropped.
+    grid_->model()->dropPendingEdits();
     if (pending_) {
         pending_.reset();
         pendingChanged();

@@ -18,10 +18,10 @@ namespace lanze {
 class DataGrid;
 class RecordEditor;
 
-// A maintenance window over one table: a read-only grid of the table's rows, a row of buttons and,
-// where the list is ordered by hand, up and down arrows beside the grid. Rows are edited in a modal
-// RecordEditor or in boxes of the window itself; either way the window reads its list again after a
-// change and keeps the cursor on the changed row.
+// A maintenance window over one table: a grid of the table's rows, a row of buttons and, where the
+// list is ordered by hand, up and down arrows beside the grid. Rows are edited in a modal RecordEditor,
+// in boxes of the window itself, or in the grid's editable columns; either way the window reads its
+// list again after a change and keeps the cursor on the changed row.
 class RecordListWindow : public QDialog {
     Q_OBJECT
   public:
@@ -68,8 +68,9 @@ class RecordListWindow : public QDialog {
     // are found by the key field of the list.
     void addMoveButtons(const QString& keyField);
     // Boxes of the window bound to the current row. "添加" starts a new row and empties the boxes;
-    // typing into a box starts editing the current row; posting writes the row; moving to another row
-    // or closing the window drops what was not posted.
+    // typing into a box or an editable grid cell starts editing the current row; posting writes the
+    // row with what the cells and boxes hold; moving to another row or closing the window drops what
+    // was not posted.
     void beginInsert();
     void touchRow();
     // Reads the boxes and writes the row: by default one statement; a window that must write more
@@ -98,6 +99,7 @@ class RecordListWindow : public QDialog {
   private:
     void move(bool up);
     void rowMoved();
+    void gridRowEditing(int row);
 
     TableRows rows_;
     DataGrid* grid_;

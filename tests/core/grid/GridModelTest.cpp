@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <QSignalSpy>
 
 #include "core/db/DbError.h"
 #include "tests/core/grid/GridFixture.h"
@@ -176,6 +177,92 @@ TEST_P(GridModelTest, CellsShowTheStoredValueInTheirCellKind) {
     EXPECT_EQ(model.record(1).money(QStringLiteral("金额")), Money::fromYuan(10));
     EXPECT_TRUE(model.record(3).yesNo(QStringLiteral("交款完毕")));
     EXPECT_FALSE(model.flags(model.index(0, Customer)).testFlag(Qt::ItemIsEditable));
+}
+
+TEST_P(GridModelTest, EditableCellsHoldCheckedInputAsThePendingEditOfTheirRow) {
+    insertFour();
+    QList<GridColumn> cols = columns();
+    for (int c : {int(Customer), int(Amount), int(Portions), int(Note)}) {
+        cols[c].editableInGrid();
+    }
+    const int order = int(cols.size());
+    cols << GridColumn(QStringLiteral("序号"), QStringLiteral("排序"), CellKind::Integer).editableInGrid();
+    GridModel model;
+    model.setColumns(cols);
+    model.setQuery(query());
+    for (int c = 0; c < model.columnCount(); ++c) {
+        SCOPED_TRACE(c);
+        const bool editable = c == Customer || c == Amount || c == Portions || c == order;  // never a memo
+        EXPECT_EQ(model.flags(model.index(1, c)).testFlag(Qt::ItemIsEditable), editable);
+    }
+    QSignalSpy edited(&model, &GridModel::rowEdited);
+    QSignalSpy refused(&model, &GridModel::editRefused);
+
+    const struct {
+        int column;
+        QString typed;
+        QString refusal;  // empty when the cell takes the input
+        QString shown;
+    } cases[] = {
+        {order, "a", "排序必须是整数", "2"},
+        {order, "1.5", "排序必须是整数", "2"},
+        {Portions, "二", "项目数必须是数字", "2"},
+        {Portions, "nan", "项目数必须是数字", "2"},
+        {Amount, "12元", "应付货款必须是数字", "10.00"},
+        {order, " ７ ", "", "7"},  // full-width digits from a Chinese input method
+        {Portions, "2.5", "", "2.5"},
+        {Amount, "12.345", "", "12.35"},
+        {Customer, "新客户", "", "新客户"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed.toStdString());
+        const QModelIndex cell = model.index(1, c.column);
+        refused.clear();
+        EXPECT_EQ(model.setData(cell, c.typed), c.refusal.isEmpty());
+        if (c.refusal.isEmpty()) {
+            EXPECT_TRUE(refused.isEmpty());
+        } else {
+            ASSERT_EQ(refused.size(), 1);
+            EXPECT_EQ(refused[0][2].toString(), c.refusal);
+        }
+        EXPECT_EQ(cell.data().toString(), c.shown);
+        EXPECT_EQ(cell.data(Qt::EditRole).toString(), c.shown);  // what an editor starts from
+    }
+    EXPECT_EQ(edited.size(), 4);
+    EXPECT_EQ(edited[0][0].toInt(), 1);
+    // Handing the shown text back (an editor closed unchanged) is no edit; a cell not editable takes nothing.
+    EXPECT_TRUE(model.setData(model.index(1, order), "7"));
+    EXPECT_FALSE(model.setData(model.index(1, Number), "X"));
+    EXPECT_FALSE(model.setData(model.index(1, Note), "X"));
+    EXPECT_EQ(edited.size(), 4);
+
+    // The window writes the typed values by kind; the row as read stays what the query returned.
+    EXPECT_TRUE(model.hasPendingEdit(1));
+    EXPECT_FALSE(model.hasPendingEdit(0));
+    const RowValues pending = model.pendingValues(1);
+    EXPECT_EQ(pending.columns(), (QStringList{"客户", "金额", "份数", "序号"}));
+    EXPECT_EQ(pending.integer("序号"), 7);
+    EXPECT_EQ(pending.number("份数"), 2.5);
+    EXPECT_EQ(pending.money("金额"), Money::fromUnits(123450));
+    EXPECT_EQ(pending.text("客户"), "新客户");
+    EXPECT_TRUE(model.pendingValues(0).isEmpty());
+    EXPECT_EQ(model.record(1).text("客户"), "D丁");
+    EXPECT_EQ(model.record(1).integer("序号"), 2);
+
+    // An emptied number cell is written as null.
+    EXPECT_TRUE(model.setData(model.index(1, order), ""));
+    EXPECT_TRUE(model.pendingValues(1).isNull("序号"));
+
+    model.dropPendingEdits();
+    EXPECT_FALSE(model.hasPendingEdit(1));
+    EXPECT_EQ(shown(model, Customer), QStringList({"B乙", "D丁", "A甲", "C丙"}));
+    EXPECT_EQ(model.index(1, order).data().toString(), "2");
+
+    // Reading the rows again drops what was typed as well.
+    model.setData(model.index(2, Customer), "改");
+    model.refresh();
+    EXPECT_FALSE(model.hasPendingEdit(2));
+    EXPECT_EQ(model.index(2, Customer).data().toString(), "A甲");
 }
 
 TEST_P(GridModelTest, ColourHookColoursCellsByTheRowsFlags) {
