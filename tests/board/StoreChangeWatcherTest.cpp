@@ -11,7 +11,7 @@ using namespace lanze;
 
 class StoreChangeWatcherTest : public lanze::test::EngineTest {};
 
-TEST_P(StoreChangeWatcherTest, AnotherStationsOrderIsReportedWithinTwoSeconds) {
+TEST_P(StoreChangeWatcherTest, AnotherStationsCommittedOrderIsReported) {
     lanze::test::TestStore store(GetParam());
     auto otherStation = store.openAnother();
     StoreChangeWatcher watcher(store.db());
@@ -36,7 +36,7 @@ TEST_P(StoreChangeWatcherTest, AnotherStationsOrderIsReportedWithinTwoSeconds) {
         notifyOrdersChanged(*otherStation);
         tx.commit();
     }
-    EXPECT_TRUE(spy.wait(2000));
+    EXPECT_TRUE(spy.wait(5000));  // polled every half second; the margin is for a busy machine
     EXPECT_EQ(spy.count(), 1);
 
     // A change that is rolled back tells nobody.
