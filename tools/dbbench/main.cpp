@@ -24,11 +24,14 @@ double medianMs(std::vector<qint64> ns) {
 
 void insertOrderLines(Database& db, int count, int batch) {
     Transaction tx(db);
-    Query q(db, QStringLiteral("insert into 产品销售开票 (单据编号,购物日期,产品名称,数量,单价,应付货款,客户编号,发货完毕,交款完毕) "
-                               "values (:单据编号,:购物日期,:产品名称,:数量,:单价,:应付货款,:客户编号,false,false)"));
+    Query q(db, QStringLiteral(
+                    "insert into 产品销售开票 "
+                    "(单据编号,购物日期,产品名称,数量,单价,应付货款,客户编号,发货完毕,交款完毕) "
+                    "values (:单据编号,:购物日期,:产品名称,:数量,:单价,:应付货款,:客户编号,false,false)"));
     const QDate day(2026, 1, 1);
     for (int i = 0; i < count; ++i) {
-        q.bindText(QStringLiteral("单据编号"), QStringLiteral("B%1%2").arg(batch).arg(i, 6, 10, QLatin1Char('0')))
+        q.bindText(QStringLiteral("单据编号"),
+                   QStringLiteral("B%1%2").arg(batch).arg(i, 6, 10, QLatin1Char('0')))
             .bindDate(QStringLiteral("购物日期"), day.addDays(i % 365))
             .bindText(QStringLiteral("产品名称"), QStringLiteral("宫保鸡丁"))
             .bindNumber(QStringLiteral("数量"), 1)
@@ -57,7 +60,9 @@ void measure(const QString& label, Database& db, QTextStream& out) {
     for (int i = 0; i < 200; ++i) {
         QElapsedTimer t;
         t.start();
-        lookup.bindText(QStringLiteral("单据编号"), QStringLiteral("B25%1").arg(i * 3, 6, 10, QLatin1Char('0'))).exec();
+        lookup
+            .bindText(QStringLiteral("单据编号"), QStringLiteral("B25%1").arg(i * 3, 6, 10, QLatin1Char('0')))
+            .exec();
         int rows = 0;
         while (lookup.next()) {
             ++rows;
@@ -67,8 +72,9 @@ void measure(const QString& label, Database& db, QTextStream& out) {
             throw DbError(QStringLiteral("lookup found %1 rows").arg(rows));
         }
     }
-    out << label << ": indexed lookup " << QString::number(medianMs(lookups), 'f', 3) << " ms, 1000-row insert transaction "
-        << QString::number(medianMs(inserts), 'f', 1) << " ms (medians)\n";
+    out << label << ": indexed lookup " << QString::number(medianMs(lookups), 'f', 3)
+        << " ms, 1000-row insert transaction " << QString::number(medianMs(inserts), 'f', 1)
+        << " ms (medians)\n";
     out.flush();
 }
 }  // namespace
@@ -85,7 +91,8 @@ int main(int argc, char* argv[]) {
 
         if (argc > 1) {
             ConnectionTarget t = ConnectionTarget::fromServerUri(QString::fromLocal8Bit(argv[1]));
-            const QString schema = QStringLiteral("bench_") + QUuid::createUuid().toString(QUuid::Id128).left(12);
+            const QString schema =
+                QStringLiteral("bench_") + QUuid::createUuid().toString(QUuid::Id128).left(12);
             auto admin = Database::open(t);
             admin->execute(QStringLiteral("create schema ") + schema);
             t.schema = schema;
