@@ -41,18 +41,23 @@ class FormBuilder {
         y_ = px;
     }
 
-    ReportItem& text(double x, double y, double w, double h, const QString& text) {
+    // An item of the current band at a place given in form pixels.
+    ReportItem& place(ReportItem::Kind kind, double x, double y, double w, double h) {
         ReportItem it;
-        it.kind = ReportItem::Kind::Text;
+        it.kind = kind;
         it.x = x * ReceiptForm::kPixelMm;
         it.y = y * ReceiptForm::kPixelMm;
         it.w = w * ReceiptForm::kPixelMm;
         it.h = h * ReceiptForm::kPixelMm;
-        it.text = text;
-        it.font = t_.font;
         t_.bands.back().items.push_back(it);
         bottom_ = std::max(bottom_, y + h);
         return t_.bands.back().items.back();
+    }
+    ReportItem& text(double x, double y, double w, double h, const QString& text) {
+        ReportItem& it = place(ReportItem::Kind::Text, x, y, w, h);
+        it.text = text;
+        it.font = t_.font;
+        return it;
     }
     // A full-width line of text at the cursor; multi-line texts take one row per line.
     ReportItem& row(const QString& content, double height = kRow) {
@@ -71,26 +76,9 @@ class FormBuilder {
         t_.bands.back().items.push_back(it);
         bottom_ = std::max(bottom_, y + 1);
     }
-    void box(double x, double y, double w, double h) {
-        ReportItem it;
-        it.kind = ReportItem::Kind::Box;
-        it.x = x * ReceiptForm::kPixelMm;
-        it.y = y * ReceiptForm::kPixelMm;
-        it.w = w * ReceiptForm::kPixelMm;
-        it.h = h * ReceiptForm::kPixelMm;
-        t_.bands.back().items.push_back(it);
-        bottom_ = std::max(bottom_, y + h);
-    }
+    void box(double x, double y, double w, double h) { place(ReportItem::Kind::Box, x, y, w, h); }
     void picture(double x, double y, double w, double h, const QString& file) {
-        ReportItem it;
-        it.kind = ReportItem::Kind::Picture;
-        it.x = x * ReceiptForm::kPixelMm;
-        it.y = y * ReceiptForm::kPixelMm;
-        it.w = w * ReceiptForm::kPixelMm;
-        it.h = h * ReceiptForm::kPixelMm;
-        it.text = file;
-        t_.bands.back().items.push_back(it);
-        bottom_ = std::max(bottom_, y + h);
+        place(ReportItem::Kind::Picture, x, y, w, h).text = file;
     }
     void skip(double px) { y_ += px; }
     double y() const { return y_; }
