@@ -109,6 +109,12 @@ void GridModel::refresh() {
     if (!statement_) {
         return;
     }
+    rereadRows();
+    updateTotals();
+    emit footerChanged();
+}
+
+void GridModel::rereadRows() {
     beginResetModel();
     try {
         runRows();
@@ -118,8 +124,6 @@ void GridModel::refresh() {
         throw;
     }
     endResetModel();
-    updateTotals();
-    emit footerChanged();
 }
 
 void GridModel::runRows() {
@@ -249,17 +253,13 @@ bool GridModel::clickTitle(int column) {
         return false;
     }
     sort_.click(column);
-    beginResetModel();
-    try {
-        runRows();
-    } catch (...) {
-        dropRows();
-        endResetModel();
-        emit headerDataChanged(Qt::Horizontal, column, column);
-        throw;
-    }
-    endResetModel();
-    emit headerDataChanged(Qt::Horizontal, column, column);
+    // The marker changes whether or not the rows could be read again.
+    struct MarkerRepaint {
+        GridModel* model;
+        int column;
+        ~MarkerRepaint() { emit model->headerDataChanged(Qt::Horizontal, column, column); }
+    } repaint{this, column};
+    rereadRows();
     return true;
 }
 

@@ -110,7 +110,8 @@ class GridModel : public QAbstractTableModel {
     void editRefused(int row, int column, const QString& message);
 
   private:
-    void runRows();  // inside a model reset
+    void rereadRows();  // a whole model reset; an empty grid when the statement fails
+    void runRows();     // inside a model reset
     void updateTotals();
     static bool mustHoldWholeResult(const Query& statement);
     static void prepareForBatches(Query& statement);
